@@ -1,0 +1,85 @@
+#pragma once
+// The engine's view of the outside world. CDlgClicker implements these for the real
+// program; the unit tests implement them as small recording fakes.
+
+#include <cstdint>
+#include <string>
+
+#include "engine/click_settings.h"
+
+namespace quorvel {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// One mouse button event; the values are the platform's MOUSEEVENTF_* flags.
+enum class ButtonEvent : std::uint32_t {
+    LeftDown = 0x0002,
+    LeftUp = 0x0004,
+    RightDown = 0x0008,
+    RightUp = 0x0010,
+    MiddleDown = 0x0020,
+    MiddleUp = 0x0040,
+};
+
+// Marks every event we synthesise, so that receivers can tell our clicks apart.
+inline constexpr std::uintptr_t kClickExtraInfo = 786;
+
+class MousePort {
+public:
+    virtual ~MousePort() = default;
+    // One record per call: the press or release acts at the current cursor position.
+    virtual void SendButton(ButtonEvent event, std::uintptr_t extraInfo) = 0;
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+};
+
+class CursorPort {
+public:
+    virtual ~CursorPort() = default;
+    // False when the position cannot be read; the point is then left untouched.
+    virtual bool GetPosition(Point& point) = 0;
+    virtual void MoveTo(Point point) = 0;
+};
+
+// The virtual screen as the system metrics report it: origin and size.
+struct VirtualScreen {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class ScreenMetricsPort {
+public:
+    virtual ~ScreenMetricsPort() = default;
+    virtual VirtualScreen Measure() = 0;
+};
+
+// Timer 1 of the main window, used as a one-shot timer re-armed for every click.
+class ClickTimerPort {
+public:
+    virtual ~ClickTimerPort() = default;
+    // False when the platform refuses to arm it.
+    virtual bool Arm(std::uint32_t milliseconds) = 0;
+    virtual void Kill() = 0;
+};
+
+// Everything the scheduler needs from the main window besides the mouse and the timer.
+class SchedulerHost {
+public:
+    virtual ~SchedulerHost() = default;
+    // Takes the settings in from the controls; a refused field leaves earlier values.
+    virtual ClickSettings RefreshSettings() = 0;
+    virtual int ReadSetting(const char* key, int defaultValue) = 0;
+    virtual void ShowStatus(const std::string& text) = 0;
+    virtual void ShowRunningIcon(bool running) = 0;
+    virtual std::string NowText() = 0;
+    virtual bool HotKeyAssigned() = 0;
+    virtual std::string HotKeyText() = 0;
+    virtual void ShowStopMessage(const std::string& text) = 0;
+};
+
+}  // namespace quorvel

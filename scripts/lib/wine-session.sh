@@ -1,0 +1,35 @@
+# Sourced by the scripts that run Windows programs: a private Xvfb display and a persistent
+# wineserver in a throwaway prefix, both stopped by end_wine_session (also on failure).
+
+start_wine_session() {
+    local prefix_dir=$1
+    export WINEPREFIX=$prefix_dir
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # No browser engine or .NET installer prompts in a throwaway prefix.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    mkdir -p "$WINEPREFIX"
+
+    if [ -z "${QUORVEL_KEEP_DISPLAY:-}" ]; then
+        local n=90
+        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 100); do
+            xdpyinfo >/dev/null 2>&1 && break
+            sleep 0.1
+        done
+    fi
+
+    wineserver -p
+    wineboot -i >/dev/null 2>&1 || true
+}
+
+end_wine_session() {
+    wineserver -k 2>/dev/null || true
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
+}
