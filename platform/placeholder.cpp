@@ -1,0 +1,1 @@
+// Removed once the library has real sources.
