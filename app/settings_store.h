@@ -1,0 +1,22 @@
+#pragma once
+// Where everything the program remembers between runs lives: named 32-bit integers in
+// sections. Readers pass the default at the call; writers store one value at a time.
+
+// <windows.h> maps GetProfileInt to the old win.ini reader; include it before this header, so
+// that the name stays ours (a later include turns every use into a compile error, not a bug).
+#ifdef GetProfileInt
+#undef GetProfileInt
+#endif
+
+namespace quorvel {
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // Never fails: a missing or unreadable value gives defaultValue, and nothing is created.
+    virtual int GetProfileInt(const char* section, const char* key, int defaultValue) = 0;
+    // Stores the value at once, visible to every later read in any process of the user.
+    virtual bool WriteProfileInt(const char* section, const char* key, int value) = 0;
+};
+
+}  // namespace quorvel
