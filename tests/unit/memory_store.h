@@ -1,0 +1,39 @@
+#pragma once
+// An in-memory settings store for unit tests: records what was written and can be told to
+// refuse writes.
+
+#include <map>
+#include <string>
+#include <utility>
+
+#include "app/settings_store.h"
+
+namespace quorvel::test {
+
+class MemoryStore final : public SettingsStore {
+public:
+    int GetProfileInt(const char* section, const char* key, int defaultValue) override {
+        const auto found = values_.find({section, key});
+        return found == values_.end() ? defaultValue : found->second;
+    }
+
+    bool WriteProfileInt(const char* section, const char* key, int value) override {
+        ++writes_;
+        if (refuseWrites_) return false;
+        values_[{section, key}] = value;
+        return true;
+    }
+
+    bool Has(const std::string& section, const std::string& key) const {
+        return values_.contains({section, key});
+    }
+    void RefuseWrites(bool refuse) { refuseWrites_ = refuse; }
+    int writeCount() const { return writes_; }
+
+private:
+    std::map<std::pair<std::string, std::string>, int> values_;
+    bool refuseWrites_ = false;
+    int writes_ = 0;
+};
+
+}  // namespace quorvel::test

@@ -1,0 +1,66 @@
+#include "app/settings_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "tests/unit/memory_store.h"
+
+namespace quorvel {
+namespace {
+
+TEST(SettingsKeys, HotKeyNamesHaveOneBlankBeforeTheSuffix) {
+    EXPECT_EQ(HotKeyKeyName(), "m_ctrlHotKeyStartStopClicks Key");
+    EXPECT_EQ(HotKeyModName(), "m_ctrlHotKeyStartStopClicks Mod");
+}
+
+TEST(SettingsKeys, EveryKeyNameIsUniqueWithinItsSection) {
+    const SettingKey others[] = {keys::kPressReleaseMin,
+                                 keys::kPressReleaseMax,
+                                 keys::kDoubleClickMin,
+                                 keys::kDoubleClickMax,
+                                 keys::kInfoMessageDisplayed,
+                                 keys::kPickStartX,
+                                 keys::kPickStartY,
+                                 keys::kPickEndX,
+                                 keys::kPickEndY,
+                                 keys::kTwittered,
+                                 keys::kFacebooked,
+                                 keys::kGoogled};
+    std::set<std::string> seen{std::string(kSettingsSection) + "/" + HotKeyKeyName(),
+                               std::string(kSettingsSection) + "/" + HotKeyModName()};
+    for (const SettingKey& key : keys::kMainWindowKeys) {
+        EXPECT_TRUE(seen.insert(std::string(key.section) + "/" + key.name).second) << key.name;
+    }
+    for (const SettingKey& key : others) {
+        EXPECT_TRUE(seen.insert(std::string(key.section) + "/" + key.name).second) << key.name;
+    }
+    EXPECT_EQ(seen.size(), 28u);
+}
+
+TEST(SettingsKeys, MainWindowDefaultsDescribeTheFirstRun) {
+    // The values an empty profile shows, in load order.
+    const int expected[] = {0, 0, 0, 100, 100, 1, 10, 1, 1, 100, 10, 0, 0, 0};
+    for (size_t i = 0; i < keys::kMainWindowKeys.size(); ++i) {
+        EXPECT_EQ(keys::kMainWindowKeys[i].defaultValue, expected[i])
+            << keys::kMainWindowKeys[i].name;
+        EXPECT_STREQ(keys::kMainWindowKeys[i].section, "Settings");
+    }
+}
+
+TEST(SettingsKeys, HelpersUseSectionSettingsAndKeysUseTheirOwnSection) {
+    test::MemoryStore store;
+    WriteSetting(store, "m_iLocX", -7);
+    EXPECT_TRUE(store.Has("Settings", "m_iLocX"));
+    EXPECT_EQ(ReadSetting(store, "m_iLocX", 0), -7);
+    EXPECT_EQ(ReadSetting(store, "m_iLocY", 42), 42);
+
+    EXPECT_EQ(ReadKey(store, keys::kPressReleaseMax), 200);
+    EXPECT_TRUE(WriteKey(store, keys::kGoogled, 1));
+    EXPECT_TRUE(store.Has("Social", "Googled"));
+    EXPECT_FALSE(store.Has("Settings", "Googled"));
+}
+
+}  // namespace
+}  // namespace quorvel
