@@ -1,0 +1,22 @@
+#pragma once
+// A window timer that delivers WM_TIMER with its id to the window that owns it.
+
+#include <windows.h>
+
+#include "engine/ports.h"
+
+namespace quorvel::win {
+
+class WindowTimer final : public ClickTimerPort {
+public:
+    WindowTimer(HWND window, UINT_PTR id) : window_(window), id_(id) {}
+
+    bool Arm(std::uint32_t milliseconds) override;
+    void Kill() override;
+
+private:
+    HWND window_;
+    UINT_PTR id_;
+};
+
+}  // namespace quorvel::win
