@@ -1,0 +1,93 @@
+// Every resource id shared by the code and quorvel.rc. The numbers are fixed: stored settings,
+// other programs and the templates depend on them.
+#pragma once
+
+#ifndef IDC_STATIC
+#define IDC_STATIC -1
+#endif
+
+// Dialogs
+#define IDD_ABOUT 100
+#define IDD_CLICKER 102
+#define IDD_CLICK_TIMING 135
+
+// Strings
+#define IDS_ABOUT 101
+#define IDS_APP_TITLE 57344
+
+// Icons
+#define IDI_IDLE 129
+#define IDI_RUNNING 130
+
+// Menus
+#define IDR_TRAY_MENU 131
+#define IDR_CONTEXT_MENU 134
+
+// System-menu command of the about box
+#define IDM_ABOUT 16
+
+// Main window (dialog 102)
+#define IDC_CLICKABLE_AREA 1000
+#define IDC_HOTKEY 1001
+#define IDC_ASSIGN_HOTKEY 1002
+#define IDC_CLEAR_HOTKEY 1003
+#define IDC_LOC_X 1004
+#define IDC_LOC_Y 1005
+#define IDC_LOC_WIDTH 1006
+#define IDC_LOC_HEIGHT 1007
+#define IDC_RANDOM_DELAY_FROM 1009
+#define IDC_DELAY_RANDOM 1010
+#define IDC_RANDOM_DELAY_TO 1011
+#define IDC_DELAY_FIXED 1012
+#define IDC_FIXED_DELAY 1013
+#define IDC_LOC_CURSOR 1014
+#define IDC_LOC_RECTANGLE 1015
+#define IDC_LOC_DESKTOP 1016
+#define IDC_CLICKS_UNTIL_STOPPED 1017
+#define IDC_CLICKS_COUNTED 1018
+#define IDC_CLICK_COUNT 1019
+#define IDC_LABEL_X 1020
+#define IDC_LABEL_Y 1021
+#define IDC_LABEL_WIDTH 1022
+#define IDC_LABEL_HEIGHT 1023
+#define IDC_SPIN_LOC_X 1024
+#define IDC_SPIN_LOC_Y 1025
+#define IDC_SPIN_LOC_WIDTH 1026
+#define IDC_SPIN_LOC_HEIGHT 1028
+#define IDC_LABEL_CLICKS 1029
+#define IDC_SPIN_CLICK_COUNT 1030
+#define IDC_SPIN_RANDOM_DELAY_FROM 1031
+#define IDC_SPIN_RANDOM_DELAY_TO 1032
+#define IDC_SPIN_FIXED_DELAY 1033
+#define IDC_LABEL_AND 1034
+#define IDC_STATUS 1035
+#define IDC_CLICK_LEFT 1036
+#define IDC_CLICK_RIGHT 1037
+#define IDC_CLICK_LEFT_DOUBLE 1038
+#define IDC_CLICK_RIGHT_DOUBLE 1039
+#define IDC_CLICK_MIDDLE 1040
+#define IDC_HIDE_TO_TRAY 1041
+#define IDC_FEEDBACK 1042
+#define IDC_SHARE_FACEBOOK 1043
+#define IDC_SHARE_GOOGLE 1045
+#define IDC_SHARE_TWITTER 1046
+#define IDC_FIXED_DELAY_UNIT 1047
+#define IDC_RANDOM_DELAY_UNIT 1048
+#define IDC_CURSOR_LOCATION 1049
+#define IDC_PICK_AREA 1050
+#define IDC_CLICK_TIMING 1052
+
+// Click timing dialog (dialog 135); 1052 is a different control there than in dialog 102
+#define IDC_PRESS_MIN_DELAY 1051
+#define IDC_PRESS_MAX_DELAY 1052
+#define IDC_DOUBLE_CLICK_MIN_DELAY 1053
+#define IDC_DOUBLE_CLICK_MAX_DELAY 1054
+
+// Menu commands
+#define ID_TRAY_CONFIGURE 32771
+#define ID_TRAY_EXIT 32772
+#define ID_CONTEXT_EXIT 32773
+#define ID_CONTEXT_SETTINGS 32774
+#define ID_SHARE_GOOGLE 32775
+#define ID_SHARE_FACEBOOK 32776
+#define ID_SHARE_TWITTER 32777
