@@ -17,9 +17,7 @@ bool IsRadioButton(HWND control) {
     return (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
 }
 
-bool StartsGroup(HWND control) {
-    return (GetWindowLongPtrA(control, GWL_STYLE) & WS_GROUP) != 0;
-}
+bool StartsGroup(HWND control) { return (GetWindowLongPtrA(control, GWL_STYLE) & WS_GROUP) != 0; }
 
 }  // namespace
 

@@ -39,9 +39,8 @@ Dialog::~Dialog() {
 
 bool Dialog::Create(HWND parent) {
     modal_ = false;
-    const HWND created = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_),
-                                            parent, &Dialog::DialogProc,
-                                            reinterpret_cast<LPARAM>(this));
+    const HWND created = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_), parent,
+                                            &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
     return created != nullptr;
 }
 

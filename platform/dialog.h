@@ -15,7 +15,7 @@ public:
     Dialog& operator=(const Dialog&) = delete;
     virtual ~Dialog();  // destroys a still-existing modeless window
 
-    bool Create(HWND parent);     // modeless; OnInitDialog runs inside
+    bool Create(HWND parent);      // modeless; OnInitDialog runs inside
     INT_PTR DoModal(HWND parent);  // modal; returns EndDialog's result, -1 when it cannot start
 
     HWND hwnd() const { return hwnd_; }

@@ -8,7 +8,8 @@ namespace {
 
 // Both formatters report the size they need (with the NUL) when given no buffer.
 std::string DateText(const SYSTEMTIME& time) {
-    const int size = GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, nullptr, 0);
+    const int size =
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, nullptr, 0);
     if (size <= 0) return {};
     std::string text(static_cast<std::size_t>(size), '\0');
     const int written =

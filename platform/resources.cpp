@@ -8,8 +8,8 @@ std::string LoadStringText(int id) {
     // LoadStringA truncates silently, so grow the buffer until the text fits with room to spare.
     std::string text(256, '\0');
     for (;;) {
-        const int copied =
-            LoadStringA(ResourceModule(), static_cast<UINT>(id), text.data(), static_cast<int>(text.size()));
+        const int copied = LoadStringA(ResourceModule(), static_cast<UINT>(id), text.data(),
+                                       static_cast<int>(text.size()));
         if (copied <= 0) return {};
         if (static_cast<std::size_t>(copied) < text.size() - 1) {
             text.resize(static_cast<std::size_t>(copied));
