@@ -11,6 +11,9 @@ class WindowTimer final : public ClickTimerPort {
 public:
     WindowTimer(HWND window, UINT_PTR id) : window_(window), id_(id) {}
 
+    // A dialog's timer is made before its window exists.
+    void SetWindow(HWND window) { window_ = window; }
+
     bool Arm(std::uint32_t milliseconds) override;
     void Kill() override;
 

@@ -1,0 +1,39 @@
+#include "app/clicker_app.h"
+
+#include <commctrl.h>
+
+#include "app/start_up.h"
+
+namespace {
+
+constexpr char kCompanyKey[] = "Vantrel";
+
+}  // namespace
+
+CClickerApp::CClickerApp() : m_dlgMain(m_store) {}
+
+CClickerApp::~CClickerApp() = default;
+
+bool CClickerApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = 0xFF;  // list and tree views, bars and tooltips, tabs, up-down, progress, hot key, animation
+    InitCommonControlsEx(&controls);
+
+    SetRegistryKey(kCompanyKey);
+
+    // One instance only: a running one is found by its title and brought into view.
+    if (HWND running = FindWindowA(nullptr, appTitle().c_str()); running && IsWindow(running)) {
+        ShowWindow(running, SW_SHOW);
+        return false;
+    }
+
+    const bool silent = quorvel::IsSilentStart(commandLine());
+    m_nCmdShow = silent ? SW_HIDE : SW_SHOW;
+    m_pMainWnd = &m_dlgMain;
+    if (!m_dlgMain.Create(nullptr)) return false;  // nothing to run without the window
+    if (!silent) ShowWindow(m_dlgMain.hwnd(), SW_SHOW);
+    return true;
+}
+
+void CClickerApp::SetRegistryKey(const char* company) { m_store.SetRoot(company, appTitle()); }

@@ -1,0 +1,20 @@
+#pragma once
+// The one application object: start-up, the single-instance rule and the main window.
+
+#include "app/registry_store.h"
+#include "platform/win_app.h"
+#include "ui/dlg_clicker.h"
+
+class CClickerApp : public quorvel::win::WinApp {
+public:
+    CClickerApp();
+    ~CClickerApp() override;
+
+    bool InitInstance() override;
+
+private:
+    void SetRegistryKey(const char* company);
+
+    quorvel::win::RegistryStore m_store;
+    CDlgClicker m_dlgMain;
+};

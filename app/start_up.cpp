@@ -1,0 +1,11 @@
+#include "app/start_up.h"
+
+#include <cstring>
+
+namespace quorvel {
+
+bool IsSilentStart(const char* commandLine) {
+    return commandLine != nullptr && std::strstr(commandLine, ":silent") != nullptr;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,103 @@
+// The about box from the system menu, the product, support and share pages, and the share
+// buttons that disappear for good once used.
+
+#include "ui/dlg_clicker.h"
+
+#include <shellapi.h>
+
+#include <array>
+
+#include "app/settings_keys.h"
+#include "platform/resources.h"
+#include "res/resource.h"
+#include "ui/about_dialog.h"
+#include "ui/web_links.h"
+
+namespace {
+
+constexpr UINT kAboutCommand = 16;
+
+struct ShareButton {
+    int buttonId;
+    int menuCommand;
+    quorvel::ShareService service;
+    const quorvel::SettingKey& flag;
+    const char* tip;
+};
+
+// In the order their tooltips are added.
+const std::array<ShareButton, 3> kShareButtons{{
+    {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, quorvel::ShareService::Twitter,
+     quorvel::keys::kTwittered, "Tweet Bellmora Quorvel with Twitter"},
+    {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, quorvel::ShareService::Facebook,
+     quorvel::keys::kFacebooked, "Share Bellmora Quorvel Link On Facebook"},
+    {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, quorvel::ShareService::GooglePlus,
+     quorvel::keys::kGoogled, "Give Bellmora Quorvel a Plus+ On Google Plus"},
+}};
+
+void OpenWebPage(const std::string& address) {
+    // A page that cannot be opened is not the user's problem to hear about.
+    ShellExecuteA(nullptr, "Open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+}  // namespace
+
+void CDlgClicker::AddAboutToSystemMenu() {
+    HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
+    if (!systemMenu) return;
+    const std::string about = quorvel::win::LoadStringText(IDS_ABOUT);
+    if (about.empty()) return;
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, about.c_str());
+}
+
+bool CDlgClicker::ShowAboutBox(UINT command) {
+    if ((command & 0xFFF0) != kAboutCommand) return false;  // moving, closing, ... as usual
+    CDlgAbout about;
+    about.DoModal(hwnd());
+    return true;
+}
+
+BOOL CDlgClicker::OpenProductPage() {
+    OpenWebPage(quorvel::kProductPage);
+    return TRUE;
+}
+
+void CDlgClicker::OpenSupportPage() { OpenWebPage(quorvel::kSupportPage); }
+
+void CDlgClicker::OpenSharePage(int commandId) {
+    for (const ShareButton& share : kShareButtons) {
+        if (commandId == share.buttonId) {
+            ShowWindow(GetDlgItem(share.buttonId), SW_HIDE);
+            quorvel::WriteKey(m_store, share.flag, 1);
+        } else if (commandId != share.menuCommand) {
+            continue;
+        }
+        OpenWebPage(quorvel::SharePageAddress(share.service));
+        return;
+    }
+}
+
+void CDlgClicker::SetUpShareButtons() {
+    const auto shared = [this](const ShareButton& share) {
+        if (share.buttonId == IDC_SHARE_TWITTER) return m_bTwittered != 0;
+        if (share.buttonId == IDC_SHARE_FACEBOOK) return m_bFacebooked != 0;
+        return m_bGoogled != 0;
+    };
+
+    if (!(m_bTwittered && m_bFacebooked && m_bGoogled)) {
+        m_pToolTip = std::make_unique<quorvel::win::ToolTip>();
+        if (m_pToolTip->Create(hwnd())) {
+            bool added = false;
+            for (const ShareButton& share : kShareButtons) {
+                if (!shared(share)) {
+                    added = m_pToolTip->AddTool(GetDlgItem(share.buttonId), share.tip) || added;
+                }
+            }
+            if (added) m_pToolTip->Activate(true);
+        }
+    }
+    for (const ShareButton& share : kShareButtons) {
+        if (shared(share)) ShowWindow(GetDlgItem(share.buttonId), SW_HIDE);
+    }
+}

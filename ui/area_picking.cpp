@@ -1,0 +1,80 @@
+// The click rectangle dragged out on screen by the area picker, which hands the two corners of
+// the drag back through the store.
+
+#include "ui/dlg_clicker.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "app/settings_keys.h"
+#include "platform/handles.h"
+#include "platform/message_box.h"
+#include "platform/module_path.h"
+#include "ui/picker_path.h"
+
+namespace {
+
+constexpr const char* kPickingInfoText =
+    "This is a One Time Information Message, After Reading it Click on OK to Close this "
+    "Information Box.\n\nThis Action Allows you to Select the Screen Area in a Similar way as "
+    "Mouse Drag and Drop.\n\nWhen you Screen Dims due to this Action, Press Left Button of Mouse "
+    "and Move Mouse Cursor so that Screen Area you wish to Capture is Covered and then Release "
+    "the Mouse Cursor.\n\nEsc Key will Cancel Screen Capture.";
+
+// The picker writes screen coordinates, but the store may hold anything: never overflow.
+int ClampedDifference(int to, int from) {
+    const std::int64_t difference = static_cast<std::int64_t>(to) - from;
+    return static_cast<int>(std::clamp<std::int64_t>(difference, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
+void CDlgClicker::PickScreenArea() {
+    using quorvel::keys::kInfoMessageDisplayed;
+    if (quorvel::ReadKey(m_store, kInfoMessageDisplayed) == 0) {
+        quorvel::win::ShowMessageBox(hwnd(), kPickingInfoText, MB_OK | MB_ICONINFORMATION);
+        quorvel::WriteKey(m_store, kInfoMessageDisplayed, 1);
+    }
+    RunAreaPicker();
+}
+
+void CDlgClicker::RunAreaPicker() {
+    const std::string pickerPath =
+        quorvel::AreaPickerPath(quorvel::win::OwnExecutablePath());
+    ShowWindow(hwnd(), SW_MINIMIZE);
+
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpFile = pickerPath.c_str();
+    info.nShow = SW_SHOW;
+    ShellExecuteExA(&info);  // a picker that cannot start simply picks nothing
+    const quorvel::win::UniqueHandle picker(info.hProcess);
+    if (picker) WaitForSingleObject(picker.get(), INFINITE);
+
+    ApplyPickedArea();
+    ShowWindow(hwnd(), SW_RESTORE);
+}
+
+BOOL CDlgClicker::ApplyPickedArea() {
+    using namespace quorvel::keys;
+    const int startX = quorvel::ReadKey(m_store, kPickStartX);
+    const int startY = quorvel::ReadKey(m_store, kPickStartY);
+    const int endX = quorvel::ReadKey(m_store, kPickEndX);
+    const int endY = quorvel::ReadKey(m_store, kPickEndY);
+    if (startX == 0 && startY == 0 && endX == 0 && endY == 0) return FALSE;
+
+    m_oStartingPoint = {startX, startY};
+    m_oClosingPoint = {endX, endY};
+    UpdateData(true);  // a refused field keeps its earlier value; the pick applies regardless
+    m_iLocX = startX;
+    m_iLocY = startY;
+    m_iLocWidth = ClampedDifference(endX, startX);
+    m_iLocHeight = ClampedDifference(endY, startY);
+    UpdateData(false);
+    SaveSettings();
+    return TRUE;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The small modal dialog that edits the bounds of the pauses inside a click.
+
+#include <string>
+
+#include "app/settings_store.h"
+#include "platform/dialog.h"
+
+class CDlgClickTiming : public quorvel::win::Dialog {
+public:
+    explicit CDlgClickTiming(quorvel::SettingsStore& store);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(quorvel::win::DataExchange& dx) override;
+    void OnOK() override;
+
+private:
+    int ReadSetting(const char* key, int defaultValue);
+    void WriteSetting(const char* key, int value);
+
+    quorvel::SettingsStore& m_store;
+    int m_iPressReleaseMin = 0;
+    int m_iPressReleaseMax = 0;
+    int m_iDoubleClickMin = 0;
+    int m_iDoubleClickMax = 0;
+    HICON m_hIcon = nullptr;
+};

@@ -1,0 +1,24 @@
+#include "ui/hotkey_modifiers.h"
+
+namespace quorvel {
+
+namespace {
+
+std::uint16_t SwapShiftAndAlt(std::uint16_t flags) {
+    const unsigned bit0 = flags & 1u;
+    const unsigned bit1 = flags & 2u;
+    const unsigned bit2 = (flags >> 2) & 1u;
+    return static_cast<std::uint16_t>(bit2 | bit1 | (bit0 << 2));
+}
+
+}  // namespace
+
+std::uint16_t ToRegistrationModifiers(std::uint16_t controlFlags) {
+    return SwapShiftAndAlt(controlFlags);
+}
+
+std::uint16_t ToControlModifiers(std::uint16_t registrationFlags) {
+    return SwapShiftAndAlt(registrationFlags);
+}
+
+}  // namespace quorvel

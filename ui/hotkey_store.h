@@ -1,0 +1,28 @@
+#pragma once
+// Keeps the shortcut key in the store as its key code and its modifiers in registration form.
+
+#include <cstdint>
+
+#include "app/settings_store.h"
+
+namespace quorvel {
+
+struct StoredHotKey {
+    std::uint16_t virtualKey = 0;
+    std::uint16_t controlFlags = 0;       // the hot-key control's form
+    std::uint16_t registrationFlags = 0;  // global registration's form
+};
+
+class CHotKeyStore {
+public:
+    explicit CHotKeyStore(SettingsStore& store) : m_store(store) {}
+
+    // False when a write failed; the modifiers are written only after the key code was.
+    bool StoreHotKey(const char* name, std::uint16_t virtualKey, std::uint16_t controlFlags);
+    StoredHotKey LoadHotKey(const char* name);
+
+private:
+    SettingsStore& m_store;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,12 @@
+#include "ui/pause_bounds.h"
+
+namespace quorvel {
+
+PauseBounds CorrectPauseBounds(PauseBounds bounds) {
+    if (bounds.minimum < 0) bounds.minimum = 0;
+    if (bounds.maximum < 0) bounds.maximum = 0;
+    if (bounds.maximum < bounds.minimum) bounds.maximum = bounds.minimum;
+    return bounds;
+}
+
+}  // namespace quorvel

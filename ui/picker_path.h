@@ -1,0 +1,12 @@
+#pragma once
+// Where the area picker lives: beside the program, as "Areapick.exe".
+
+#include <string>
+
+namespace quorvel {
+
+// Every "Quorvel.exe" in the program's path becomes "Areapick.exe". A program renamed so that its
+// name lacks "Quorvel.exe" would find itself that way; it takes the picker from its own folder.
+std::string AreaPickerPath(const std::string& programPath);
+
+}  // namespace quorvel

@@ -1,0 +1,66 @@
+// The start/stop shortcut key: assigned in the hot-key control, kept in the store, registered
+// as global hot key 1 of the main window and named in the status line.
+
+#include "ui/dlg_clicker.h"
+
+#include <commctrl.h>
+
+#include "engine/status_texts.h"
+#include "engine/text_format.h"
+#include "platform/message_box.h"
+#include "platform/win_app.h"
+
+namespace {
+
+constexpr const char* kHotKeyStoreName = "m_ctrlHotKeyStartStopClicks";
+constexpr int kStartStopHotKeyId = 1;
+
+constexpr const char* kRegisterFailedText =
+    "Failed to Set HotKey to Start / Stop Mouse Clicks, try another Key combination, Last Error "
+    "%u.\nPlease do contact application support team with the error.";
+constexpr const char* kStoreFailedText =
+    "Failed to Store HotKey to Start and Stop Mouse Clicks.\n\nPlease give a try to another "
+    "Shortcut Key combination.\n\nPlease do contact application support team with Last Rrror %u.";
+
+HWND ApplicationMainWindow() {
+    const quorvel::win::Dialog* main = quorvel::win::WinApp::Current()->m_pMainWnd;
+    return main ? main->hwnd() : nullptr;
+}
+
+}  // namespace
+
+void CDlgClicker::ApplyStoredHotKey(int& assigned) {
+    assigned = 0;
+    const quorvel::StoredHotKey key = m_hotKeyStore.LoadHotKey(kHotKeyStoreName);
+    m_ctrlHotKeyStartStopClicks.SetHotKey(key.virtualKey, key.controlFlags);
+
+    const HWND mainWindow = ApplicationMainWindow();
+    UnregisterHotKey(mainWindow, kStartStopHotKeyId);  // there may be nothing to remove
+    if (key.virtualKey == 0) return;
+
+    assigned = 1;
+    if (!RegisterHotKey(mainWindow, kStartStopHotKeyId, key.registrationFlags, key.virtualKey)) {
+        const DWORD error = GetLastError();
+        quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kRegisterFailedText, error),
+                                     MB_OK | MB_ICONSTOP);
+    }
+}
+
+void CDlgClicker::OnAssignHotKey() {
+    WORD virtualKey = 0;
+    WORD flags = 0;
+    m_ctrlHotKeyStartStopClicks.GetHotKey(virtualKey, flags);
+    if (!m_hotKeyStore.StoreHotKey(kHotKeyStoreName, virtualKey, flags)) {
+        const DWORD error = GetLastError();
+        quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kStoreFailedText, error),
+                                     MB_OK | MB_ICONSTOP);
+        return;
+    }
+    ApplyStoredHotKey(m_bHotKeyAssigned);
+    SetStatus(quorvel::IdleStatusText(m_bHotKeyAssigned != 0, HotKeyText()));
+}
+
+void CDlgClicker::OnClearHotKey() {
+    m_ctrlHotKeyStartStopClicks.SetHotKey(0, 0);
+    OnAssignHotKey();
+}

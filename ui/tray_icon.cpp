@@ -1,0 +1,40 @@
+#include "ui/tray_icon.h"
+
+#include <shellapi.h>
+
+namespace quorvel::win {
+
+namespace {
+
+// The record in its full size for this platform; the fields the flags do not name stay zero.
+NOTIFYICONDATAA TrayRecord(HWND window, UINT flags) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof(NOTIFYICONDATAA);
+    data.hWnd = window;
+    data.uID = kTrayIconId;
+    data.uFlags = flags;
+    return data;
+}
+
+}  // namespace
+
+bool AddTrayEntry(HWND window, HICON icon, const std::string& tip) {
+    NOTIFYICONDATAA data = TrayRecord(window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = icon;
+    lstrcpynA(data.szTip, tip.c_str(), 128);
+    return Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+}
+
+bool ChangeTrayIcon(HWND window, HICON icon) {
+    NOTIFYICONDATAA data = TrayRecord(window, NIF_ICON);
+    data.hIcon = icon;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+bool RemoveTrayEntry(HWND window) {
+    NOTIFYICONDATAA data = TrayRecord(window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
+}
+
+}  // namespace quorvel::win
