@@ -1,0 +1,100 @@
+#include "main_window.h"
+
+#include "control_ids.h"
+#include "messaging.h"
+#include "top_level_windows.h"
+
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+constexpr const char* kTitle = "Quorvel";
+
+constexpr DWORD kShortWaitMs = 200;
+
+} // namespace
+
+HWND FindMainWindow(DWORD processId) {
+    return FindTopLevelWindow([&](HWND window) {
+        return OwningProcess(window) == processId && WindowTitle(window) == kTitle &&
+               WindowClass(window) == "#32770" && GetDlgItem(window, id::kStatusLine) != nullptr;
+    });
+}
+
+int CountWindowsTitledQuorvel() {
+    int count = 0;
+    FindTopLevelWindow([&](HWND window) {
+        count += WindowTitle(window) == kTitle ? 1 : 0;
+        return false;
+    });
+    return count;
+}
+
+HWND MainWindow::Control(int controlId) const {
+    return GetDlgItem(window_, controlId);
+}
+
+void MainWindow::Type(int controlId, const std::string& text) const {
+    Send(Control(controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MainWindow::StartTyping(int controlId, const std::string& text) const {
+    // The text is copied into the message, so it may outlive this short wait.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(Control(controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_NORMAL, kShortWaitMs, &ignored);
+}
+
+void MainWindow::Click(int controlId) const {
+    Send(Control(controlId), BM_CLICK, 0, 0);
+}
+
+void MainWindow::Pick(int listId, int position) const {
+    const HWND list = Control(listId);
+    Send(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    Send(window_, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+std::string MainWindow::Text(int controlId) const {
+    return TextOf(Control(controlId));
+}
+
+std::string MainWindow::ItemText(int listId, int position) const {
+    const HWND list = Control(listId);
+    const auto length = Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
+    if (length == CB_ERR) {
+        return {};
+    }
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    Send(list, CB_GETLBTEXT, static_cast<WPARAM>(position),
+         reinterpret_cast<LPARAM>(buffer.data()));
+    return buffer.data();
+}
+
+int MainWindow::ItemCount(int listId) const {
+    return static_cast<int>(Send(Control(listId), CB_GETCOUNT, 0, 0));
+}
+
+int MainWindow::Selection(int listId) const {
+    return static_cast<int>(Send(Control(listId), CB_GETCURSEL, 0, 0));
+}
+
+bool MainWindow::IsChecked(int controlId) const {
+    return Send(Control(controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool MainWindow::IsEnabled(int controlId) const {
+    return IsWindowEnabled(Control(controlId)) != FALSE;
+}
+
+void MainWindow::PressShortcutKey() const {
+    PostMessageA(window_, WM_HOTKEY, 1, 0);
+}
+
+void MainWindow::RequestHelp() const {
+    PostMessageA(window_, WM_USER + 2, 0, 0);
+}
+
+} // namespace e2e

@@ -1,0 +1,39 @@
+#include "message_box.h"
+
+#include "messaging.h"
+#include "top_level_windows.h"
+#include "wait.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr int kMessageTextId = 0xFFFF;
+
+HWND FindMessageBox(DWORD processId, HWND mainWindow) {
+    return FindTopLevelWindow([&](HWND window) {
+        return OwningProcess(window) == processId && window != mainWindow &&
+               WindowTitle(window) == "Quorvel" && WindowClass(window) == "#32770" &&
+               IsWindowVisible(window);
+    });
+}
+
+} // namespace
+
+HWND WaitForMessageBox(DWORD processId, HWND mainWindow, DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindMessageBox(processId, mainWindow)) != nullptr; },
+              timeoutMs);
+    return box;
+}
+
+std::string MessageBoxText(HWND box) {
+    return TextOf(GetDlgItem(box, kMessageTextId));
+}
+
+bool DismissMessageBox(HWND box, DWORD timeoutMs) {
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    return WaitUntil([&] { return !IsWindow(box); }, timeoutMs);
+}
+
+} // namespace e2e

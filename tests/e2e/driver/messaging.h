@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Sends a message to a window of the program under test. Every exchange is synchronous but
+// bounded, so a hung program fails the case instead of hanging the suite.
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The text of a window or control, asked of the window itself.
+std::string TextOf(HWND window);
+
+} // namespace e2e
