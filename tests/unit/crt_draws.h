@@ -1,0 +1,21 @@
+#pragma once
+// The draws a seeded C runtime generator makes, computed here on their own so that tests do not
+// check the engine's generator against itself.
+
+#include <cstdint>
+
+class CrtDraws {
+public:
+    explicit CrtDraws(std::uint32_t seed) : m_state(seed) {}
+
+    int Next() {
+        m_state = m_state * 214013u + 2531011u;
+        return static_cast<int>(m_state >> 16 & 0x7fff);
+    }
+
+    // What a draw between a and b (a < b, a small span) gives.
+    int Between(int a, int b) { return a + Next() % (b - a); }
+
+private:
+    std::uint32_t m_state;
+};
