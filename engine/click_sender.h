@@ -1,0 +1,37 @@
+#pragma once
+// Turns one click of a kind into button presses and releases with random pauses between them.
+
+#include "engine/ports.h"
+#include "engine/random.h"
+
+namespace quorvel {
+
+inline constexpr int kLeftClick = 0;
+inline constexpr int kRightClick = 1;
+inline constexpr int kLeftDoubleClick = 2;
+inline constexpr int kRightDoubleClick = 3;
+inline constexpr int kMiddleClick = 4;
+
+inline constexpr int kDefaultPressReleaseMin = 50;
+inline constexpr int kDefaultPressReleaseMax = 200;
+inline constexpr int kDefaultDoubleClickMin = 20;
+inline constexpr int kDefaultDoubleClickMax = 70;
+
+class CClickSender {
+public:
+    // Pause bounds in milliseconds; the scheduler overwrites them before every scheduling.
+    int pressReleaseMin = kDefaultPressReleaseMin;
+    int pressReleaseMax = kDefaultPressReleaseMax;
+    int doubleClickMin = kDefaultDoubleClickMin;
+    int doubleClickMax = kDefaultDoubleClickMax;
+
+    // Clicks at the current cursor position and returns after the last release. A kind
+    // outside 0..4 sends nothing.
+    void Click(int kind, MousePort& mouse, RandomGenerator& random) const;
+
+private:
+    void SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
+                     RandomGenerator& random) const;
+};
+
+}  // namespace quorvel
