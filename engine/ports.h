@@ -79,7 +79,10 @@ public:
     virtual std::string NowText() = 0;
     virtual bool HotKeyAssigned() = 0;
     virtual std::string HotKeyText() = 0;
+    // A modal message box with the stop icon.
     virtual void ShowStopMessage(const std::string& text) = 0;
+    // The calendar time in seconds; every run's random sequence is seeded from it.
+    virtual std::int64_t CalendarSeconds() = 0;
 };
 
 }  // namespace quorvel

@@ -1,0 +1,333 @@
+#include "engine/click_scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "crt_draws.h"
+#include "engine_fakes.h"
+
+namespace quorvel {
+namespace {
+
+using testing::FakeCursor;
+using testing::FakeHost;
+using testing::FakeMouse;
+using testing::FakeTimer;
+
+constexpr const char* kScheduled = "NOW - Mouse Clicks Scheduled.";
+constexpr const char* kPressKey = "Press Ctrl + F6 to Start / Stop Mouse Clicking.";
+constexpr const char* kAssignKey = "Assign a Shortcut Key to Start and Stop the Mouse Clicking.";
+constexpr const char* kArmingFailure =
+    "Failed to Start Timer.\nTry Some Lower Value or Change Duration Selector (Milli Second(s), "
+    "Second(s), or Minute(s).";
+
+std::string ClickText(int clicks, int x, int y, int next, const std::string& unit) {
+    return "NOW - " + std::to_string(clicks) + " Clicks Done, Last Click at X = " +
+           std::to_string(x) + " & Y = " + std::to_string(y) + ", Next Click in " +
+           std::to_string(next) + " " + unit;
+}
+
+class ClickSchedulerTest : public ::testing::Test {
+protected:
+    FakeHost host;
+    FakeTimer timer;
+    FakeMouse mouse;
+    FakeCursor cursor;
+    ClickScheduler scheduler{host, timer, mouse, cursor};
+
+    void SetUp() override {
+        host.settings.howManyClicks = 0;
+        host.settings.fixedDelayInClicks = 10;
+        host.settings.fixedDelayScale = 0;
+    }
+
+    // Fires timer 1 as the platform does: only while it is armed.
+    int RunArmedTicks(int limit) {
+        int ticks = 0;
+        for (; timer.armed && ticks < limit; ++ticks) scheduler.OnClickTimer();
+        return ticks;
+    }
+
+    void StopIfClicking() {
+        if (scheduler.IsClicking()) scheduler.StartStopClicking();
+    }
+};
+
+TEST_F(ClickSchedulerTest, StartArmsTheIntervalAndStopReturnsToIdle) {
+    scheduler.StartStopClicking();
+    EXPECT_EQ(host.statuses, std::vector<std::string>{kScheduled});
+    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>{10});
+    EXPECT_EQ(host.icons, std::vector<bool>{true});
+    EXPECT_EQ(scheduler.State(), SchedulerState::Running);
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(host.settingReads,
+              (std::vector<std::string>{"MDMU_MIN_DELAY", "MDMU_MAX_DELAY",
+                                        "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"}));
+    EXPECT_EQ(host.defaultsPassed, (std::vector<int>{50, 200, 20, 70}));
+
+    EXPECT_EQ(RunArmedTicks(2), 2);
+    scheduler.StartStopClicking();
+    EXPECT_FALSE(timer.armed);
+    EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.LastStatus(), kPressKey);
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+    EXPECT_EQ(scheduler.ClicksDone(), 2) << "a stop keeps the count";
+
+    host.hotKeyAssigned = false;
+    scheduler.StartStopClicking();
+    EXPECT_EQ(scheduler.ClicksDone(), 0) << "a start resets the count";
+    scheduler.StartStopClicking();
+    EXPECT_EQ(host.LastStatus(), kAssignKey);
+}
+
+TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
+    host.settings.howManyClicks = 1;
+    host.settings.fixedClicksCount = 3;
+    host.settings.fixedDelayInClicks = 250;
+    cursor.position = {5, 6};
+    scheduler.StartStopClicking();
+    RunArmedTicks(1);
+    RunArmedTicks(1);
+    host.hotKeyAssigned = false;  // the key is cleared before the last click
+
+    EXPECT_EQ(RunArmedTicks(100), 1);
+    EXPECT_EQ(mouse.Buttons().size(), 6u);
+    EXPECT_EQ(host.statuses, (std::vector<std::string>{
+                                 kScheduled, ClickText(1, 5, 6, 250, "Milli Second(s)"),
+                                 ClickText(2, 5, 6, 250, "Milli Second(s)"), kAssignKey}));
+    EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
+    EXPECT_EQ(timer.armings, (std::vector<std::uint32_t>{250, 250, 250}));
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+}
+
+TEST_F(ClickSchedulerTest, CountLimitAlreadyReachedNeverStarts) {
+    host.settings.howManyClicks = 1;
+    for (int count : {0, -4}) {
+        host.settings.fixedClicksCount = count;
+        for (int press = 0; press < 2; ++press) {
+            scheduler.StartStopClicking();
+            EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+            EXPECT_EQ(host.LastStatus(), kPressKey);
+        }
+    }
+    EXPECT_TRUE(timer.armings.empty());
+    EXPECT_TRUE(mouse.steps.empty());
+    EXPECT_EQ(host.icons, std::vector<bool>(4, false));
+}
+
+TEST_F(ClickSchedulerTest, ClickingUntilStoppedIgnoresTheCount) {
+    host.settings.fixedClicksCount = 2;
+    scheduler.StartStopClicking();
+    EXPECT_EQ(RunArmedTicks(5), 5);
+    EXPECT_EQ(scheduler.State(), SchedulerState::Running);
+    EXPECT_EQ(scheduler.ClicksDone(), 5);
+}
+
+struct UnitCase {
+    int delayMode;
+    int fixedValue, fixedUnit;
+    int randomFrom, randomTo, randomUnit;
+    std::uint32_t armedMs;
+    std::string textEnd;
+};
+
+TEST_F(ClickSchedulerTest, UnitsScaleTheIntervalAndNameItInTheText) {
+    const std::vector<UnitCase> cases = {
+        {1, 250, 0, 1, 100, 2, 250, "250 Milli Second(s)"},
+        {1, 90, 1, 1, 100, 0, 90000, "90 Second(s)"},
+        {1, 2, 2, 1, 100, 0, 120000, "2 Minute(s)"},
+        {0, 7, 2, 5, 6, 0, 5, "5 Milli Second(s)"},
+        {0, 7, 0, 8, 8, 1, 8000, "8 Second(s)"},
+        {0, 7, 0, 9, 4, 2, 540000, "9 Minute(s)"},
+    };
+    for (const UnitCase& c : cases) {
+        SCOPED_TRACE(c.textEnd);
+        StopIfClicking();
+        host.settings.delayBetweenClicks = c.delayMode;
+        host.settings.fixedDelayInClicks = c.fixedValue;
+        host.settings.fixedDelayScale = c.fixedUnit;
+        host.settings.randomDelayFrom = c.randomFrom;
+        host.settings.randomDelayTo = c.randomTo;
+        host.settings.randomDelayScale = c.randomUnit;
+        scheduler.StartStopClicking();
+        RunArmedTicks(1);
+        EXPECT_EQ(timer.armings.back(), c.armedMs);
+        EXPECT_EQ(host.LastStatus(), "NOW - 1 Clicks Done, Last Click at X = 0 & Y = 0, "
+                                     "Next Click in " + c.textEnd);
+    }
+}
+
+// The draws of one run in the order the scheduler makes them: the first interval at the
+// start, then per click the point, the press-release pause and the next interval.
+struct SeededRun {
+    std::vector<std::uint32_t> armings;
+    std::vector<Point> points;
+    std::vector<std::uint32_t> pauses;
+};
+
+SeededRun ExpectedRun(std::uint32_t seed, int clicks) {
+    CrtDraws draws(seed);
+    SeededRun run;
+    run.armings.push_back(static_cast<std::uint32_t>(draws.Between(1, 3) * 1000));
+    for (int i = 0; i < clicks; ++i) {
+        const int x = draws.Between(100, 150);
+        const int y = draws.Between(200, 240);
+        run.points.push_back({x, y});
+        run.pauses.push_back(static_cast<std::uint32_t>(draws.Between(50, 200)));
+        if (i + 1 < clicks) {
+            run.armings.push_back(static_cast<std::uint32_t>(draws.Between(1, 3) * 1000));
+        }
+    }
+    return run;
+}
+
+class SeededRunTest : public ClickSchedulerTest {
+protected:
+    void SetUp() override {
+        host.settings.clickLocation = 2;
+        host.settings.locX = 100;
+        host.settings.locY = 200;
+        host.settings.locWidth = 50;
+        host.settings.locHeight = 40;
+        host.settings.delayBetweenClicks = 0;
+        host.settings.randomDelayFrom = 1;
+        host.settings.randomDelayTo = 3;
+        host.settings.randomDelayScale = 1;
+        host.settings.howManyClicks = 1;
+        host.settings.fixedClicksCount = 4;
+    }
+};
+
+TEST_F(SeededRunTest, EveryPointPauseAndIntervalFollowsTheSeed) {
+    host.seconds = 0x1'2345'6789;  // beyond 32 bits: the seed keeps the low 32
+    scheduler.StartStopClicking();
+    EXPECT_EQ(RunArmedTicks(100), 4);
+
+    const SeededRun expected = ExpectedRun(0x2345'6789u, 4);
+    EXPECT_EQ(timer.armings, expected.armings);
+    EXPECT_EQ(cursor.moves, expected.points);
+    EXPECT_EQ(mouse.Pauses(), expected.pauses);
+    for (std::uint32_t interval : timer.armings) {
+        EXPECT_TRUE(interval == 1000 || interval == 2000) << interval;
+    }
+    // Each click text shows the interval drawn for the click after it.
+    ASSERT_EQ(host.statuses.size(), 5u);
+    for (int click = 1; click <= 3; ++click) {
+        const Point& p = expected.points[click - 1];
+        EXPECT_EQ(host.statuses[click],
+                  ClickText(click, p.x, p.y, expected.armings[click] / 1000, "Second(s)"));
+    }
+    EXPECT_EQ(host.statuses[4], kPressKey);
+}
+
+TEST_F(SeededRunTest, TwoStartsInTheSameSecondRepeatTheRun) {
+    scheduler.StartStopClicking();
+    RunArmedTicks(100);
+    const std::vector<Point> firstPoints = cursor.moves;
+    const std::vector<std::uint32_t> firstArmings = timer.armings;
+    cursor.moves.clear();
+    timer.armings.clear();
+
+    scheduler.StartStopClicking();
+    RunArmedTicks(100);
+    EXPECT_EQ(cursor.moves, firstPoints);
+    EXPECT_EQ(timer.armings, firstArmings);
+}
+
+TEST_F(ClickSchedulerTest, NoClickKindSendsNothingButCountsAndReports) {
+    host.settings.radioClickType = -1;
+    cursor.position = {7, 8};
+    scheduler.StartStopClicking();
+    RunArmedTicks(1);
+    EXPECT_TRUE(mouse.steps.empty());
+    EXPECT_EQ(host.LastStatus(), ClickText(1, 7, 8, 10, "Milli Second(s)"));
+}
+
+TEST_F(ClickSchedulerTest, PauseBoundsReachTheSenderAtTheNextScheduling) {
+    scheduler.StartStopClicking();
+    host.store["MDMU_MIN_DELAY"] = 300;
+    host.store["MDMU_MAX_DELAY"] = 300;
+    RunArmedTicks(1);
+    EXPECT_LT(mouse.Pauses().back(), 200u) << "the click after a change keeps the old bounds";
+    EXPECT_EQ(scheduler.ClickSender().pressReleaseMin, 300);
+    RunArmedTicks(1);
+    EXPECT_EQ(mouse.Pauses().back(), 300u);
+    EXPECT_EQ(host.settingReads.size(), 12u);
+    EXPECT_EQ(host.refreshes, 3);
+}
+
+TEST_F(ClickSchedulerTest, RefusedTimerHaltsUntilTheNextKeyPress) {
+    timer.refuse = true;
+    scheduler.StartStopClicking();
+    EXPECT_EQ(host.stopMessages, std::vector<std::string>{kArmingFailure});
+    EXPECT_EQ(host.statuses, std::vector<std::string>{kScheduled});
+    EXPECT_EQ(host.icons, std::vector<bool>{true});
+    EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
+
+    scheduler.StartStopClicking();
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+    EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.LastStatus(), kPressKey);
+
+    // Refused after a click: the click is still reported once the message is closed.
+    timer.refuse = false;
+    scheduler.StartStopClicking();
+    timer.refuse = true;
+    RunArmedTicks(1);
+    EXPECT_EQ(host.stopMessages.size(), 2u);
+    EXPECT_EQ(host.LastStatus(), ClickText(1, 0, 0, 10, "Milli Second(s)"));
+    EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
+}
+
+struct UnusableInterval {
+    const char* name;
+    int delayMode;
+    int value, unit;
+};
+
+TEST_F(ClickSchedulerTest, IntervalsWithoutASoundValueAreNeverArmed) {
+    const std::vector<UnusableInterval> cases = {
+        {"beyond 2147483647 ms", 1, 40000, 2},  {"negative", 1, -5, 0},
+        {"no fixed unit", 1, 10, -1},           {"unknown random unit", 0, 10, 3},
+        {"negative random draw", 0, -10, 0},
+    };
+    for (const UnusableInterval& c : cases) {
+        SCOPED_TRACE(c.name);
+        StopIfClicking();
+        host.stopMessages.clear();
+        host.settings.delayBetweenClicks = c.delayMode;
+        host.settings.fixedDelayInClicks = c.value;
+        host.settings.fixedDelayScale = c.unit;
+        host.settings.randomDelayFrom = c.value;
+        host.settings.randomDelayTo = c.value + 5;
+        host.settings.randomDelayScale = c.unit;
+        scheduler.StartStopClicking();
+        EXPECT_TRUE(timer.armings.empty());
+        EXPECT_EQ(host.stopMessages, std::vector<std::string>{kArmingFailure});
+        EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
+    }
+
+    StopIfClicking();
+    host.settings.delayBetweenClicks = 1;
+    host.settings.fixedDelayInClicks = 2147483647;
+    host.settings.fixedDelayScale = 0;
+    scheduler.StartStopClicking();
+    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>{2147483647u});
+}
+
+TEST_F(ClickSchedulerTest, ATickWithoutAUsableUnitKeepsTheStatusLine) {
+    scheduler.StartStopClicking();
+    host.settings.fixedDelayScale = -1;
+    RunArmedTicks(1);
+    EXPECT_EQ(scheduler.ClicksDone(), 1);
+    EXPECT_EQ(host.statuses, std::vector<std::string>{kScheduled});
+    EXPECT_EQ(host.stopMessages, std::vector<std::string>{kArmingFailure});
+    EXPECT_EQ(scheduler.IntervalMs(), 10) << "the last armed interval is kept";
+    EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
+}
+
+}  // namespace
+}  // namespace quorvel
