@@ -13,9 +13,16 @@ TEST(IntegerField, AcceptsSignedDecimalWithBlanksAround) {
         std::string text;
         int value;
     } accepted[] = {
-        {"0", 0},         {"42", 42},     {"-5", -5},       {"+7", 7},
-        {"  12  ", 12},   {"\t-3\t", -3}, {"007", 7},       {"-0", 0},
-        {"2147483647", 2147483647},       {"-2147483648", -2147483647 - 1},
+        {"0", 0},
+        {"42", 42},
+        {"-5", -5},
+        {"+7", 7},
+        {"  12  ", 12},
+        {"\t-3\t", -3},
+        {"007", 7},
+        {"-0", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
         {"00000000000000000000001", 1},
     };
     for (const auto& c : accepted) {
@@ -24,8 +31,8 @@ TEST(IntegerField, AcceptsSignedDecimalWithBlanksAround) {
 }
 
 TEST(IntegerField, RefusesAnythingElse) {
-    for (const char* text : {"", "   ", "-", "+", "12a", "a12", "1 2", "1,000", "1.5", "--1",
-                             "+-1", "- 1", "0x10", "1e3"}) {
+    for (const char* text : {"", "   ", "-", "+", "12a", "a12", "1 2", "1,000", "1.5", "--1", "+-1",
+                             "- 1", "0x10", "1e3"}) {
         EXPECT_EQ(ParseIntegerField(text), std::nullopt) << '"' << text << '"';
     }
 }
