@@ -56,7 +56,8 @@ void ClickScheduler::OnClickTimer() {
     m_timer.Kill();
     m_timerArmed = false;
     PickClickPoint(m_settings, m_desktop, m_random, m_cursor, m_ptLastClick);
-    if (m_settings.radioClickType >= 0) m_clickSender.Click(m_settings.radioClickType, m_mouse, m_random);
+    if (m_settings.radioClickType >= 0)
+        m_clickSender.Click(m_settings.radioClickType, m_mouse, m_random);
     if (m_nClicksDone < std::numeric_limits<int>::max()) ++m_nClicksDone;
 
     const ScheduleOutcome outcome = ScheduleNextClick();
@@ -111,8 +112,10 @@ void ClickScheduler::ShowIdleStatus() {
 }
 
 void ClickScheduler::ReadPauseBounds() {
-    m_clickSender.pressReleaseMin = m_host.ReadSetting(kPressReleaseMinKey, kDefaultPressReleaseMin);
-    m_clickSender.pressReleaseMax = m_host.ReadSetting(kPressReleaseMaxKey, kDefaultPressReleaseMax);
+    m_clickSender.pressReleaseMin =
+        m_host.ReadSetting(kPressReleaseMinKey, kDefaultPressReleaseMin);
+    m_clickSender.pressReleaseMax =
+        m_host.ReadSetting(kPressReleaseMaxKey, kDefaultPressReleaseMax);
     m_clickSender.doubleClickMin = m_host.ReadSetting(kDoubleClickMinKey, kDefaultDoubleClickMin);
     m_clickSender.doubleClickMax = m_host.ReadSetting(kDoubleClickMaxKey, kDefaultDoubleClickMax);
 }
@@ -126,10 +129,10 @@ int ClickScheduler::IntervalUnit() const {
 std::optional<int> ClickScheduler::NextInterval() {
     const std::optional<std::int64_t> factor = MillisecondsPerUnit(IntervalUnit());
     if (!factor) return std::nullopt;
-    const int value = m_settings.delayBetweenClicks == kFixedDelay
-                          ? m_settings.fixedDelayInClicks
-                          : RandomBetween(m_random, m_settings.randomDelayFrom,
-                                          m_settings.randomDelayTo);
+    const int value =
+        m_settings.delayBetweenClicks == kFixedDelay
+            ? m_settings.fixedDelayInClicks
+            : RandomBetween(m_random, m_settings.randomDelayFrom, m_settings.randomDelayTo);
     const std::int64_t milliseconds = value * *factor;
     if (milliseconds < 0 || milliseconds > std::numeric_limits<int>::max()) return std::nullopt;
     return static_cast<int>(milliseconds);

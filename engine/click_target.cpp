@@ -14,7 +14,7 @@ constexpr const char* kAreaText = "Total Clickable Area of Width %u Height %u";
 int ClampedSum(int a, int b) {
     const std::int64_t sum = std::int64_t{a} + b;
     return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
-                                                      std::numeric_limits<int>::max()));
+                                                     std::numeric_limits<int>::max()));
 }
 
 // The draw is taken modulo the size directly, as unsigned values, rather than through
@@ -32,7 +32,8 @@ bool PickOnDesktop(const VirtualScreen& desktop, RandomGenerator& random, Point&
 }
 
 Point PickInRectangle(const ClickSettings& settings, RandomGenerator& random) {
-    const int x = RandomBetween(random, settings.locX, ClampedSum(settings.locX, settings.locWidth));
+    const int x =
+        RandomBetween(random, settings.locX, ClampedSum(settings.locX, settings.locWidth));
     const int y =
         RandomBetween(random, settings.locY, ClampedSum(settings.locY, settings.locHeight));
     return {x, y};

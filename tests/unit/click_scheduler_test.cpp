@@ -25,9 +25,9 @@ constexpr const char* kArmingFailure =
     "Second(s), or Minute(s).";
 
 std::string ClickText(int clicks, int x, int y, int next, const std::string& unit) {
-    return "NOW - " + std::to_string(clicks) + " Clicks Done, Last Click at X = " +
-           std::to_string(x) + " & Y = " + std::to_string(y) + ", Next Click in " +
-           std::to_string(next) + " " + unit;
+    return "NOW - " + std::to_string(clicks) +
+           " Clicks Done, Last Click at X = " + std::to_string(x) + " & Y = " + std::to_string(y) +
+           ", Next Click in " + std::to_string(next) + " " + unit;
 }
 
 class ClickSchedulerTest : public ::testing::Test {
@@ -95,9 +95,9 @@ TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
 
     EXPECT_EQ(RunArmedTicks(100), 1);
     EXPECT_EQ(mouse.Buttons().size(), 6u);
-    EXPECT_EQ(host.statuses, (std::vector<std::string>{
-                                 kScheduled, ClickText(1, 5, 6, 250, "Milli Second(s)"),
-                                 ClickText(2, 5, 6, 250, "Milli Second(s)"), kAssignKey}));
+    EXPECT_EQ(host.statuses,
+              (std::vector<std::string>{kScheduled, ClickText(1, 5, 6, 250, "Milli Second(s)"),
+                                        ClickText(2, 5, 6, 250, "Milli Second(s)"), kAssignKey}));
     EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
     EXPECT_EQ(timer.armings, (std::vector<std::uint32_t>{250, 250, 250}));
     EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
@@ -155,8 +155,10 @@ TEST_F(ClickSchedulerTest, UnitsScaleTheIntervalAndNameItInTheText) {
         scheduler.StartStopClicking();
         RunArmedTicks(1);
         EXPECT_EQ(timer.armings.back(), c.armedMs);
-        EXPECT_EQ(host.LastStatus(), "NOW - 1 Clicks Done, Last Click at X = 0 & Y = 0, "
-                                     "Next Click in " + c.textEnd);
+        EXPECT_EQ(host.LastStatus(),
+                  "NOW - 1 Clicks Done, Last Click at X = 0 & Y = 0, "
+                  "Next Click in " +
+                      c.textEnd);
     }
 }
 
@@ -290,8 +292,8 @@ struct UnusableInterval {
 
 TEST_F(ClickSchedulerTest, IntervalsWithoutASoundValueAreNeverArmed) {
     const std::vector<UnusableInterval> cases = {
-        {"beyond 2147483647 ms", 1, 40000, 2},  {"negative", 1, -5, 0},
-        {"no fixed unit", 1, 10, -1},           {"unknown random unit", 0, 10, 3},
+        {"beyond 2147483647 ms", 1, 40000, 2}, {"negative", 1, -5, 0},
+        {"no fixed unit", 1, 10, -1},          {"unknown random unit", 0, 10, 3},
         {"negative random draw", 0, -10, 0},
     };
     for (const UnusableInterval& c : cases) {

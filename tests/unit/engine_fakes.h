@@ -23,7 +23,9 @@ public:
     void SendButton(ButtonEvent event, std::uintptr_t extraInfo) override {
         steps.push_back({false, event, extraInfo, 0});
     }
-    void Sleep(std::uint32_t milliseconds) override { steps.push_back({true, {}, 0, milliseconds}); }
+    void Sleep(std::uint32_t milliseconds) override {
+        steps.push_back({true, {}, 0, milliseconds});
+    }
 
     std::vector<ButtonEvent> Buttons() const {
         std::vector<ButtonEvent> buttons;
