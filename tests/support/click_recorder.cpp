@@ -1,0 +1,121 @@
+#include "tests/support/click_recorder.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace quorvel::test {
+
+namespace {
+
+constexpr char kClassName[] = "QuorvelClickRecorder";
+constexpr DWORD kReadyTimeoutMs = 5000;
+
+bool IsButtonMessage(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RegisterRecorderClass(WNDPROC procedure) {
+    // No CS_DBLCLKS: a second press must arrive as a press, as the clicks were sent.
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassA(&windowClass);  // already registered by an earlier recorder is fine
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// Pumps messages until done() holds or the time is up, waking for every new message.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        PumpMessages();
+        if (done()) return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return false;
+        // Short slices, since some conditions (foreground, cursor) change without a message.
+        const DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 20));
+        MsgWaitForMultipleObjectsEx(0, nullptr, slice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+}  // namespace
+
+ClickRecorder::ClickRecorder(RECT screenArea) {
+    RegisterRecorderClass(&ClickRecorder::WindowProc);
+    window_ = CreateWindowExA(
+        WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, "Click recorder", WS_POPUP | WS_VISIBLE,
+        screenArea.left, screenArea.top, screenArea.right - screenArea.left,
+        screenArea.bottom - screenArea.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    if (window_ == nullptr) return;
+    centre_ = {(screenArea.left + screenArea.right) / 2, (screenArea.top + screenArea.bottom) / 2};
+    WaitUntilReady(kReadyTimeoutMs);  // callers that must know ask WaitUntilReady themselves
+}
+
+ClickRecorder::~ClickRecorder() {
+    if (window_ != nullptr) DestroyWindow(window_);
+    PumpMessages();  // leave no message of this window for the next test
+}
+
+bool ClickRecorder::IsReady() const {
+    POINT cursor{};
+    return window_ != nullptr && GetForegroundWindow() == window_ && GetCursorPos(&cursor) &&
+           WindowFromPoint(cursor) == window_;
+}
+
+bool ClickRecorder::WaitUntilReady(DWORD timeoutMs) {
+    return PumpUntil(
+        [this] {
+            if (IsReady()) return true;
+            // Asked again each round: activation and the cursor may be taken by another window.
+            if (window_ != nullptr) {
+                SetForegroundWindow(window_);
+                SetCursorPos(centre_.x, centre_.y);
+            }
+            return false;
+        },
+        timeoutMs);
+}
+
+bool ClickRecorder::WaitForEvents(std::size_t count, DWORD timeoutMs) {
+    return PumpUntil([this, count] { return events_.size() >= count; }, timeoutMs);
+}
+
+LRESULT CALLBACK ClickRecorder::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* recorder = reinterpret_cast<ClickRecorder*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (recorder != nullptr && IsButtonMessage(message)) {
+        // The client point of lParam is signed: the window may reach left of the primary monitor.
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(window, &point);
+        recorder->events_.push_back(
+            {message, point, static_cast<ULONG_PTR>(GetMessageExtraInfo())});
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace quorvel::test

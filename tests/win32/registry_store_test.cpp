@@ -1,0 +1,145 @@
+#include "app/registry_store.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "platform/handles.h"
+
+namespace quorvel::win {
+namespace {
+
+constexpr char kCompanyPath[] = "Software\\Vantrel";
+constexpr char kSettingsPath[] = "Software\\Vantrel\\Quorvel\\Settings";
+
+bool KeyExists(const char* path) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+// Puts a raw value in place, as another program or a hand edit might.
+void PutRawValue(const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY created = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsPath, 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &created, nullptr),
+              ERROR_SUCCESS);
+    UniqueKey key(created);
+    ASSERT_EQ(RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data), size),
+              ERROR_SUCCESS);
+}
+
+DWORD RawDword(const char* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    RegGetValueA(HKEY_CURRENT_USER, kSettingsPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+// Runs the probe program beside this test and returns its exit code.
+int RunProbe(const std::string& arguments) {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string probe(path, length);
+    probe.replace(probe.find_last_of('\\') + 1, std::string::npos, "settings_probe.exe");
+    std::string commandLine = "\"" + probe + "\" " + arguments;
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(probe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << probe;
+        return INT_MIN;
+    }
+    UniqueHandle processHandle(process.hProcess);
+    UniqueHandle threadHandle(process.hThread);
+    if (WaitForSingleObject(processHandle.get(), 60000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "probe did not finish";
+        TerminateProcess(processHandle.get(), 1);
+        return INT_MIN;
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(processHandle.get(), &exitCode);
+    return static_cast<int>(exitCode);
+}
+
+class RegistryStoreTest : public testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);  // absent already is fine
+        store.SetRoot("Vantrel", "Quorvel");
+    }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath); }
+
+    RegistryStore store;
+};
+
+TEST_F(RegistryStoreTest, UnrootedStoreReadsDefaultsAndRefusesWrites) {
+    RegistryStore unrooted;
+    EXPECT_EQ(unrooted.GetProfileInt("Settings", "m_iLocX", 17), 17);
+    EXPECT_FALSE(unrooted.WriteProfileInt("Settings", "m_iLocX", 5));
+    unrooted.SetRoot("", "Quorvel");
+    EXPECT_FALSE(unrooted.WriteProfileInt("Settings", "m_iLocX", 5));
+    EXPECT_FALSE(KeyExists(kCompanyPath));
+}
+
+TEST_F(RegistryStoreTest, ReadingAnAbsentValueGivesTheDefaultAndCreatesNothing) {
+    EXPECT_EQ(store.GetProfileInt("Settings", "m_iLocWidth", 100), 100);
+    EXPECT_FALSE(KeyExists(kCompanyPath));
+
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocX", 3));
+    EXPECT_EQ(store.GetProfileInt("Settings", "m_iLocWidth", -4), -4);
+    EXPECT_EQ(store.GetProfileInt("Social", "Googled", 0), 0);
+    EXPECT_FALSE(KeyExists("Software\\Vantrel\\Quorvel\\Social"));
+}
+
+TEST_F(RegistryStoreTest, ValuesRoundTripAsDwordsIncludingNegatives) {
+    for (const int value : {0, 1, 9999999, -1, INT_MIN, INT_MAX}) {
+        ASSERT_TRUE(store.WriteProfileInt("Settings", "m_ctrlRandomDelayScales", value));
+        EXPECT_EQ(store.GetProfileInt("Settings", "m_ctrlRandomDelayScales", 42), value);
+    }
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocX", -1));
+    EXPECT_EQ(RawDword("m_iLocX"), 0xFFFFFFFFu);
+}
+
+TEST_F(RegistryStoreTest, OnlyAFourByteDwordCountsAsAValue) {
+    const char text[] = "5";
+    const WORD shortNumber = 5;
+    const ULONGLONG longNumber = 5;
+    const DWORD bigEndianFive = 0x05000000;
+    PutRawValue("asString", REG_SZ, text, sizeof text);
+    PutRawValue("twoBytes", REG_BINARY, &shortNumber, sizeof shortNumber);
+    PutRawValue("shortDword", REG_DWORD, &shortNumber, sizeof shortNumber);
+    PutRawValue("quadWord", REG_QWORD, &longNumber, sizeof longNumber);
+    PutRawValue("bigEndian", REG_DWORD_BIG_ENDIAN, &bigEndianFive, sizeof bigEndianFive);
+    PutRawValue("fourBinaryBytes", REG_BINARY, &bigEndianFive, sizeof bigEndianFive);
+
+    for (const char* name :
+         {"asString", "twoBytes", "shortDword", "quadWord", "bigEndian", "fourBinaryBytes"}) {
+        EXPECT_EQ(store.GetProfileInt("Settings", name, 77), 77) << name;
+    }
+}
+
+TEST_F(RegistryStoreTest, SectionsAreSeparateKeys) {
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "Googled", 7));
+    ASSERT_TRUE(store.WriteProfileInt("Social", "Googled", 1));
+    EXPECT_EQ(store.GetProfileInt("Settings", "Googled", 0), 7);
+    EXPECT_EQ(store.GetProfileInt("Social", "Googled", 0), 1);
+    EXPECT_TRUE(KeyExists("Software\\Vantrel\\Quorvel\\Social"));
+}
+
+TEST_F(RegistryStoreTest, AWriteIsSeenAtOnceByAnotherProcessBothWays) {
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocY", -250));
+    EXPECT_EQ(RunProbe("read Settings m_iLocY 0"), -250);
+    EXPECT_EQ(RunProbe("read Settings m_iLocHeight 100"), 100);
+
+    // The area picker's direction: it writes and exits, then we read.
+    ASSERT_EQ(RunProbe("write Settings m_oClosingPoint.x 640"), 1);
+    EXPECT_EQ(store.GetProfileInt("Settings", "m_oClosingPoint.x", 0), 640);
+}
+
+}  // namespace
+}  // namespace quorvel::win
