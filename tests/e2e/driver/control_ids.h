@@ -36,4 +36,4 @@ constexpr int kFixedDelayUnit = 1047;
 constexpr int kRandomDelayUnit = 1048;
 constexpr int kPickAreaButton = 1050;
 
-} // namespace e2e::id
+}  // namespace e2e::id

@@ -3,6 +3,7 @@
 #include "control_ids.h"
 #include "messaging.h"
 #include "top_level_windows.h"
+#include "wait.h"
 
 #include <vector>
 
@@ -14,7 +15,7 @@ constexpr const char* kTitle = "Quorvel";
 
 constexpr DWORD kShortWaitMs = 200;
 
-} // namespace
+}  // namespace
 
 HWND FindMainWindow(DWORD processId) {
     return FindTopLevelWindow([&](HWND window) {
@@ -32,9 +33,7 @@ int CountWindowsTitledQuorvel() {
     return count;
 }
 
-HWND MainWindow::Control(int controlId) const {
-    return GetDlgItem(window_, controlId);
-}
+HWND MainWindow::Control(int controlId) const { return GetDlgItem(window_, controlId); }
 
 void MainWindow::Type(int controlId, const std::string& text) const {
     Send(Control(controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -47,9 +46,7 @@ void MainWindow::StartTyping(int controlId, const std::string& text) const {
                         SMTO_NORMAL, kShortWaitMs, &ignored);
 }
 
-void MainWindow::Click(int controlId) const {
-    Send(Control(controlId), BM_CLICK, 0, 0);
-}
+void MainWindow::Click(int controlId) const { Send(Control(controlId), BM_CLICK, 0, 0); }
 
 void MainWindow::Pick(int listId, int position) const {
     const HWND list = Control(listId);
@@ -57,20 +54,27 @@ void MainWindow::Pick(int listId, int position) const {
     Send(window_, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-std::string MainWindow::Text(int controlId) const {
-    return TextOf(Control(controlId));
-}
+std::string MainWindow::Text(int controlId) const { return TextOf(Control(controlId)); }
 
 std::string MainWindow::ItemText(int listId, int position) const {
+    // Asked in the wide form: wine hands a list item to another process's ANSI caller in its
+    // wide form, while Windows converts it for either caller.
     const HWND list = Control(listId);
-    const auto length = Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
-    if (length == CB_ERR) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0, SMTO_NORMAL,
+                             kPromptMs, &length) ||
+        static_cast<LRESULT>(length) == CB_ERR) {
         return {};
     }
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    Send(list, CB_GETLBTEXT, static_cast<WPARAM>(position),
-         reinterpret_cast<LPARAM>(buffer.data()));
-    return buffer.data();
+    std::vector<wchar_t> buffer(length + 1, L'\0');
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(list, CB_GETLBTEXT, static_cast<WPARAM>(position),
+                        reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL, kPromptMs, &ignored);
+    std::string text;
+    for (const wchar_t* c = buffer.data(); *c != L'\0'; ++c) {
+        text += static_cast<char>(*c);  // the program's texts are ASCII
+    }
+    return text;
 }
 
 int MainWindow::ItemCount(int listId) const {
@@ -89,12 +93,8 @@ bool MainWindow::IsEnabled(int controlId) const {
     return IsWindowEnabled(Control(controlId)) != FALSE;
 }
 
-void MainWindow::PressShortcutKey() const {
-    PostMessageA(window_, WM_HOTKEY, 1, 0);
-}
+void MainWindow::PressShortcutKey() const { PostMessageA(window_, WM_HOTKEY, 1, 0); }
 
-void MainWindow::RequestHelp() const {
-    PostMessageA(window_, WM_USER + 2, 0, 0);
-}
+void MainWindow::RequestHelp() const { PostMessageA(window_, WM_USER + 2, 0, 0); }
 
-} // namespace e2e
+}  // namespace e2e

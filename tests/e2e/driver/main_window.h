@@ -15,7 +15,7 @@ int CountWindowsTitledQuorvel();
 
 // Uses the main window through window messages, as a person would through mouse and keyboard.
 class MainWindow {
-  public:
+public:
     explicit MainWindow(HWND window) : window_(window) {}
 
     HWND handle() const { return window_; }
@@ -42,10 +42,10 @@ class MainWindow {
     // The help request that other programs may send.
     void RequestHelp() const;
 
-  private:
+private:
     HWND Control(int controlId) const;
 
     HWND window_;
 };
 
-} // namespace e2e
+}  // namespace e2e

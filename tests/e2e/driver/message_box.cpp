@@ -18,22 +18,19 @@ HWND FindMessageBox(DWORD processId, HWND mainWindow) {
     });
 }
 
-} // namespace
+}  // namespace
 
 HWND WaitForMessageBox(DWORD processId, HWND mainWindow, DWORD timeoutMs) {
     HWND box = nullptr;
-    WaitUntil([&] { return (box = FindMessageBox(processId, mainWindow)) != nullptr; },
-              timeoutMs);
+    WaitUntil([&] { return (box = FindMessageBox(processId, mainWindow)) != nullptr; }, timeoutMs);
     return box;
 }
 
-std::string MessageBoxText(HWND box) {
-    return TextOf(GetDlgItem(box, kMessageTextId));
-}
+std::string MessageBoxText(HWND box) { return TextOf(GetDlgItem(box, kMessageTextId)); }
 
 bool DismissMessageBox(HWND box, DWORD timeoutMs) {
     PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     return WaitUntil([&] { return !IsWindow(box); }, timeoutMs);
 }
 
-} // namespace e2e
+}  // namespace e2e

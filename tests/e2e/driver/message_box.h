@@ -15,4 +15,4 @@ std::string MessageBoxText(HWND box);
 // Presses the box's button and waits for the box to go away.
 bool DismissMessageBox(HWND box, DWORD timeoutMs);
 
-} // namespace e2e
+}  // namespace e2e

@@ -20,4 +20,4 @@ std::string TextOf(HWND window) {
     return std::string(buffer.data(), static_cast<size_t>(copied));
 }
 
-} // namespace e2e
+}  // namespace e2e

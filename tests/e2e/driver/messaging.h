@@ -13,4 +13,4 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The text of a window or control, asked of the window itself.
 std::string TextOf(HWND window);
 
-} // namespace e2e
+}  // namespace e2e

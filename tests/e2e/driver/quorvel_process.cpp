@@ -11,7 +11,7 @@ namespace {
 
 constexpr DWORD kCloseTimeoutMs = 10000;
 
-} // namespace
+}  // namespace
 
 QuorvelProcess::QuorvelProcess(const std::string& exePath, const std::string& arguments) {
     std::string commandLine = "\"" + exePath + "\"";
@@ -24,8 +24,8 @@ QuorvelProcess::QuorvelProcess(const std::string& exePath, const std::string& ar
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    if (!CreateProcessA(exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
         return;
     }
     CloseHandle(info.hThread);
@@ -33,9 +33,7 @@ QuorvelProcess::QuorvelProcess(const std::string& exePath, const std::string& ar
     id_ = info.dwProcessId;
 }
 
-QuorvelProcess::~QuorvelProcess() {
-    End();
-}
+QuorvelProcess::~QuorvelProcess() { End(); }
 
 HWND QuorvelProcess::WaitForMainWindow(DWORD timeoutMs) const {
     HWND found = nullptr;
@@ -62,4 +60,4 @@ void QuorvelProcess::End() {
     process_ = nullptr;
 }
 
-} // namespace e2e
+}  // namespace e2e

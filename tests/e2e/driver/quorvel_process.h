@@ -9,7 +9,7 @@ namespace e2e {
 // One run of Quorvel.exe started by a test; the destructor ends it, so every case ends the
 // program it started even when an assertion leaves the case early.
 class QuorvelProcess {
-  public:
+public:
     QuorvelProcess(const std::string& exePath, const std::string& arguments);
     ~QuorvelProcess();
     QuorvelProcess(const QuorvelProcess&) = delete;
@@ -27,9 +27,9 @@ class QuorvelProcess {
     // Asks the program to close, then ends it by force if it does not.
     void End();
 
-  private:
+private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
 
-} // namespace e2e
+}  // namespace e2e

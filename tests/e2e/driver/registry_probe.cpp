@@ -10,7 +10,7 @@ std::string SectionPath(const std::string& section) {
     return std::string(kCompanyKey) + "\\Quorvel\\" + section;
 }
 
-} // namespace
+}  // namespace
 
 void RegistryProbe::ClearCompanyKey() {
     // A missing key is already the wanted state, so the result does not matter.
@@ -31,8 +31,8 @@ std::optional<DWORD> RegistryProbe::Read(const std::string& section, const std::
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegGetValueA(HKEY_CURRENT_USER, SectionPath(section).c_str(), name.c_str(),
-                     RRF_RT_ANY, &type, &value, &size) != ERROR_SUCCESS ||
+    if (RegGetValueA(HKEY_CURRENT_USER, SectionPath(section).c_str(), name.c_str(), RRF_RT_ANY,
+                     &type, &value, &size) != ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(value)) {
         return std::nullopt;
     }
@@ -44,4 +44,4 @@ void RegistryProbe::Write(const std::string& section, const std::string& name, D
                     &value, sizeof(value));
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -9,7 +9,7 @@ namespace e2e {
 
 // Direct access to the program's registry profile, independent of the program's own code.
 class RegistryProbe {
-  public:
+public:
     // Removes HKCU\Software\Vantrel with everything below it.
     static void ClearCompanyKey();
 
@@ -18,4 +18,4 @@ class RegistryProbe {
     static void Write(const std::string& section, const std::string& name, DWORD value);
 };
 
-} // namespace e2e
+}  // namespace e2e

@@ -18,7 +18,7 @@ BOOL CALLBACK Visit(HWND window, LPARAM context) {
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 std::string WindowTitle(HWND window) {
     char title[256] = {};
@@ -44,4 +44,4 @@ HWND FindTopLevelWindow(const std::function<bool(HWND)>& accept) {
     return search.found;
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -14,4 +14,4 @@ DWORD OwningProcess(HWND window);
 // Returns the first top-level window, hidden ones included, that the predicate accepts.
 HWND FindTopLevelWindow(const std::function<bool(HWND)>& accept);
 
-} // namespace e2e
+}  // namespace e2e

@@ -2,8 +2,6 @@
 
 namespace e2e {
 
-namespace {
-
 void DispatchPendingMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -11,8 +9,6 @@ void DispatchPendingMessages() {
         DispatchMessageA(&msg);
     }
 }
-
-} // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -28,4 +24,4 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -1,0 +1,143 @@
+#include "driver/control_ids.h"
+#include "driver/registry_probe.h"
+#include "driver/wait.h"
+#include "quorvel_test.h"
+#include "tests/support/click_recorder.h"
+
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+using quorvel::test::ClickRecorder;
+using quorvel::test::RecordedButton;
+
+constexpr ULONG_PTR kSynthesisedMark = 786;
+constexpr const char* kIdleStatus = "Assign a Shortcut Key to Start and Stop the Mouse Clicking.";
+
+// The recorder covers more than the click rectangle, so a click that strays is still seen.
+constexpr RECT kRecorderArea = {200, 150, 700, 550};
+constexpr RECT kClickRectangle = {300, 250, 300 + 200, 250 + 150};
+
+struct ClickKind {
+    int radio;
+    const char* name;
+    std::vector<UINT> messagesPerClick;
+};
+
+const std::vector<ClickKind> kClickKinds = {
+    {id::kLeftClickRadio, "left", {WM_LBUTTONDOWN, WM_LBUTTONUP}},
+    {id::kRightClickRadio, "right", {WM_RBUTTONDOWN, WM_RBUTTONUP}},
+    {id::kLeftDoubleRadio,
+     "left double",
+     {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
+    {id::kRightDoubleRadio,
+     "right double",
+     {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}},
+    {id::kMiddleClickRadio, "middle", {WM_MBUTTONDOWN, WM_MBUTTONUP}},
+};
+
+bool InsideClickRectangle(POINT point) {
+    return point.x >= kClickRectangle.left && point.x < kClickRectangle.right &&
+           point.y >= kClickRectangle.top && point.y < kClickRectangle.bottom;
+}
+
+class ClickingRun : public QuorvelTest {
+protected:
+    // A person's set-up for a short run: clicks inside the rectangle every 50 ms, with the
+    // pauses inside each click removed so that runs stay quick.
+    void LaunchForRectangleClicks() {
+        for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY",
+                                  "DOUBLE_CLICKS_MAX_DELAY"}) {
+            RegistryProbe::Write("Settings", pause, 0);
+        }
+        ASSERT_NO_FATAL_FAILURE(Launch());
+        const MainWindow& w = window();
+        w.Click(id::kInRectangleRadio);
+        w.Type(id::kLocX, std::to_string(kClickRectangle.left));
+        w.Type(id::kLocY, std::to_string(kClickRectangle.top));
+        w.Type(id::kLocWidth, std::to_string(kClickRectangle.right - kClickRectangle.left));
+        w.Type(id::kLocHeight, std::to_string(kClickRectangle.bottom - kClickRectangle.top));
+        w.Type(id::kFixedDelay, "50");
+        recorder_ = std::make_unique<ClickRecorder>(kRecorderArea);
+        ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
+    }
+
+    bool StatusBecomes(const std::string& text) const {
+        return WaitUntil([&] { return window().Text(id::kStatusLine) == text; }, kPromptMs);
+    }
+
+    ClickRecorder& recorder() { return *recorder_; }
+
+private:
+    std::unique_ptr<ClickRecorder> recorder_;
+};
+
+TEST_F(ClickingRun, CountLimitedRunSendsEachClickKindInsideTheRectangle) {
+    ASSERT_NO_FATAL_FAILURE(LaunchForRectangleClicks());
+    window().Type(id::kClickCount, "3");
+
+    for (const ClickKind& kind : kClickKinds) {
+        SCOPED_TRACE(kind.name);
+        window().Click(kind.radio);
+        recorder().Clear();
+        window().PressShortcutKey();
+
+        const size_t expected = 3 * kind.messagesPerClick.size();
+        ASSERT_TRUE(recorder().WaitForEvents(expected, kPromptMs))
+            << "only " << recorder().events().size() << " button messages arrived";
+        ASSERT_TRUE(StatusBecomes(kIdleStatus)) << window().Text(id::kStatusLine);
+        // The run has ended, so whatever it sent is queued by now.
+        DispatchPendingMessages();
+
+        const std::vector<RecordedButton>& events = recorder().events();
+        ASSERT_EQ(events.size(), expected);
+        for (size_t i = 0; i < events.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(events[i].message, kind.messagesPerClick[i % kind.messagesPerClick.size()]);
+            EXPECT_EQ(events[i].extraInfo, kSynthesisedMark);
+            EXPECT_TRUE(InsideClickRectangle(events[i].screenPoint))
+                << events[i].screenPoint.x << ", " << events[i].screenPoint.y;
+            if (i % kind.messagesPerClick.size() != 0) {
+                // Every press and release of one click lands on the same point.
+                EXPECT_EQ(events[i].screenPoint.x, events[i - 1].screenPoint.x);
+                EXPECT_EQ(events[i].screenPoint.y, events[i - 1].screenPoint.y);
+            }
+        }
+    }
+}
+
+TEST_F(ClickingRun, RunUntilStoppedReportsEachClickAndEndsAtTheSecondPress) {
+    ASSERT_NO_FATAL_FAILURE(LaunchForRectangleClicks());
+    window().Click(id::kUntilStoppedRadio);
+
+    window().PressShortcutKey();
+
+    const std::regex clickText(R"(.+ - (\d+) Clicks Done, Last Click at X = (-?\d+) & )"
+                               R"(Y = (-?\d+), Next Click in 50 Milli Second\(s\))");
+    std::smatch report;
+    std::string status;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            status = window().Text(id::kStatusLine);
+            return std::regex_match(status, report, clickText) && std::stoi(report[1]) >= 2;
+        },
+        kPromptMs))
+        << status;
+    EXPECT_TRUE(InsideClickRectangle({std::stoi(report[2]), std::stoi(report[3])})) << status;
+
+    window().PressShortcutKey();
+    ASSERT_TRUE(StatusBecomes(kIdleStatus)) << window().Text(id::kStatusLine);
+    DispatchPendingMessages();
+    const size_t clicksSent = recorder().events().size();
+    EXPECT_GE(clicksSent, 4U);
+    EXPECT_EQ(clicksSent % 2, 0U) << "a click was cut in half";
+
+    EXPECT_FALSE(recorder().WaitForEvents(clicksSent + 1, 1000)) << "clicks went on after stop";
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,112 @@
+#include "driver/control_ids.h"
+#include "driver/registry_probe.h"
+#include "quorvel_test.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <string>
+
+namespace e2e {
+namespace {
+
+using StoredValues = std::map<std::string, int>;
+
+// The fourteen keys that every change of the main window writes, with their first-run values.
+const StoredValues kInitialValues = {
+    {"m_iClickLocation", 0},
+    {"m_iLocX", 0},
+    {"m_iLocY", 0},
+    {"m_iLocWidth", 100},
+    {"m_iLocHeight", 100},
+    {"m_iHowManyClicks", 1},
+    {"m_iFixedClicksCount", 10},
+    {"m_iDelayBetweenClicks", 1},
+    {"m_iRandomDelayFrom", 1},
+    {"m_iRandomDelayTo", 100},
+    {"m_iFixedDelayInClicks", 10},
+    {"m_iRadioClickType", 0},
+    {"m_ctrlComboFixedDelayScales", 0},
+    {"m_ctrlRandomDelayScales", 0},
+};
+
+StoredValues InitialValuesWith(const StoredValues& changes) {
+    StoredValues expected = kInitialValues;
+    for (const auto& [name, value] : changes) {
+        expected[name] = value;
+    }
+    return expected;
+}
+
+void ExpectStored(const StoredValues& expected) {
+    for (const auto& [name, value] : expected) {
+        const auto stored = RegistryProbe::Read("Settings", name);
+        ASSERT_TRUE(stored.has_value()) << name << " was not written";
+        EXPECT_EQ(static_cast<int>(*stored), value) << name;
+    }
+}
+
+using SettingsPersistence = QuorvelTest;
+
+TEST_F(SettingsPersistence, TypingIntoAFieldWritesAllSettingsAsTyped) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    window().Type(id::kLocX, "25");
+    ExpectStored(InitialValuesWith({{"m_iLocX", 25}}));
+
+    window().Type(id::kLocWidth, "-5");
+    window().Type(id::kClickCount, "0");
+    ExpectStored(
+        InitialValuesWith({{"m_iLocX", 25}, {"m_iLocWidth", -5}, {"m_iFixedClicksCount", 0}}));
+}
+
+TEST_F(SettingsPersistence, ClickingARadioButtonWritesAllSettings) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    window().Click(id::kRightDoubleRadio);
+
+    ExpectStored(InitialValuesWith({{"m_iRadioClickType", 3}}));
+}
+
+TEST_F(SettingsPersistence, PickingAUnitWritesAllSettings) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    window().Pick(id::kRandomDelayUnit, 1);
+    ExpectStored(InitialValuesWith({{"m_ctrlRandomDelayScales", 1}}));
+
+    window().Pick(id::kFixedDelayUnit, 2);
+    ExpectStored(
+        InitialValuesWith({{"m_ctrlRandomDelayScales", 1}, {"m_ctrlComboFixedDelayScales", 2}}));
+}
+
+TEST_F(SettingsPersistence, LowerBoundAtOrAboveUpperBoundRaisesTheUpperBound) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    // The fixed interval is selected, and the random bounds are kept in order all the same.
+    window().Type(id::kRandomDelayFrom, "150");
+    EXPECT_EQ(window().Text(id::kRandomDelayTo), "151");
+    ExpectStored(InitialValuesWith({{"m_iRandomDelayFrom", 150}, {"m_iRandomDelayTo", 151}}));
+
+    window().Click(id::kRandomDelayRadio);
+    window().Type(id::kRandomDelayFrom, "151");
+    EXPECT_EQ(window().Text(id::kRandomDelayTo), "152");
+    ExpectStored(InitialValuesWith(
+        {{"m_iDelayBetweenClicks", 0}, {"m_iRandomDelayFrom", 151}, {"m_iRandomDelayTo", 152}}));
+}
+
+TEST_F(SettingsPersistence, ClearedFieldAsksForAnIntegerAndWritesNothing) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    window().StartTyping(id::kLocY, "");
+    std::string message = DismissNextMessageBox();
+
+    std::transform(message.begin(), message.end(), message.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    EXPECT_NE(message.find("integer"), std::string::npos) << message;
+    // A round trip: the window has finished handling the change once it answers.
+    window().Text(id::kLocY);
+    EXPECT_FALSE(RegistryProbe::SectionExists("Settings"));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,60 @@
+#include "driver/control_ids.h"
+#include "driver/main_window.h"
+#include "driver/quorvel_process.h"
+#include "driver/wait.h"
+#include "quorvel_test.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kExitTimeoutMs = 20000;
+
+using StartUp = QuorvelTest;
+
+TEST_F(StartUp, SilentStartKeepsTheWindowHidden) {
+    ASSERT_NO_FATAL_FAILURE(Launch(":silent"));
+
+    // A round trip: start-up has finished, and would have shown the window, once it answers.
+    window().Text(id::kStatusLine);
+    EXPECT_FALSE(IsWindowVisible(window().handle()));
+    EXPECT_TRUE(IsWindow(window().handle()));
+}
+
+TEST_F(StartUp, SecondStartShowsTheRunningWindowAndEnds) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    QuorvelProcess second(QuorvelExePath(), "");
+    ASSERT_TRUE(second.started());
+
+    EXPECT_TRUE(second.WaitForExit(kExitTimeoutMs)) << "the second start did not end";
+    EXPECT_EQ(FindMainWindow(second.id()), nullptr);
+    EXPECT_EQ(CountWindowsTitledQuorvel(), 1);
+}
+
+TEST_F(StartUp, SecondStartShowsAWindowHiddenBySilentStart) {
+    ASSERT_NO_FATAL_FAILURE(Launch(":silent"));
+    window().Text(id::kStatusLine);
+    ASSERT_FALSE(IsWindowVisible(window().handle()));
+
+    QuorvelProcess second(QuorvelExePath(), ":silent");
+
+    EXPECT_TRUE(second.WaitForExit(kExitTimeoutMs)) << "the second start did not end";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) != FALSE; }, kPromptMs));
+    EXPECT_EQ(CountWindowsTitledQuorvel(), 1);
+}
+
+TEST_F(StartUp, HelpRequestShowsTheShortcutKeyHelp) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    window().RequestHelp();
+
+    EXPECT_EQ(DismissNextMessageBox(),
+              "Please Press a Shortcut Key (e.g. F3, Ctrl+T, etc) in the Shortcut Key Box "
+              "provided and click on Assign.\n\nOnce configured you will be able to use the "
+              "shortcut key to start and stop the mouse clicks.\n\nClick on the Close button to "
+              "hide the application in System Tray.\n\nTo Exit from the application, right "
+              "click on System Tray Icon and select Exit.");
+}
+
+}  // namespace
+}  // namespace e2e
