@@ -46,19 +46,26 @@ int RegistryStore::GetProfileInt(const char* section, const char* key, int defau
 }
 
 bool RegistryStore::WriteProfileInt(const char* section, const char* key, int value) {
-    if (!IsRooted() || !IsUsableName(section) || !IsUsableName(key)) return false;
+    // A failed write leaves its reason in GetLastError, where the shortcut key's message reads it.
+    const auto fail = [](LSTATUS status) {
+        SetLastError(static_cast<DWORD>(status));
+        return false;
+    };
+    if (!IsRooted() || !IsUsableName(section) || !IsUsableName(key)) {
+        return fail(ERROR_INVALID_PARAMETER);
+    }
 
     HKEY created = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
-                        nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
+    const LSTATUS createStatus =
+        RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created, nullptr);
+    if (createStatus != ERROR_SUCCESS) return fail(createStatus);
     UniqueKey sectionKey(created);
 
     const DWORD stored = static_cast<DWORD>(value);  // negatives as two's complement
-    return RegSetValueExA(sectionKey.get(), key, 0, REG_DWORD,
-                          reinterpret_cast<const BYTE*>(&stored), sizeof stored) == ERROR_SUCCESS;
+    const LSTATUS setStatus = RegSetValueExA(sectionKey.get(), key, 0, REG_DWORD,
+                                             reinterpret_cast<const BYTE*>(&stored), sizeof stored);
+    return setStatus == ERROR_SUCCESS || fail(setStatus);
 }
 
 }  // namespace quorvel::win

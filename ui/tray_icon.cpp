@@ -6,10 +6,11 @@ namespace quorvel::win {
 
 namespace {
 
-// The record in its full size for this platform; the fields the flags do not name stay zero.
+// The record in the layout whose x86 size is 488 bytes, the one every shell accepts; the
+// fields the flags do not name stay zero.
 NOTIFYICONDATAA TrayRecord(HWND window, UINT flags) {
     NOTIFYICONDATAA data{};
-    data.cbSize = sizeof(NOTIFYICONDATAA);
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
     data.hWnd = window;
     data.uID = kTrayIconId;
     data.uFlags = flags;
