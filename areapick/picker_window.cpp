@@ -67,8 +67,7 @@ std::optional<Pick> PickerWindow::Run() {
     return pick_;
 }
 
-LRESULT CALLBACK PickerWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK PickerWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* self = static_cast<PickerWindow*>(created->lpCreateParams);

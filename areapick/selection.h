@@ -25,8 +25,7 @@ struct Bounds {
 };
 
 constexpr Bounds SpanOf(Point a, Point b) {
-    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1,
-            std::max(a.y, b.y) + 1};
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1};
 }
 
 }  // namespace quorvel::areapick
