@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "app/profile_value.h"
 #include "platform/handles.h"
 
 namespace quorvel::win {
@@ -34,15 +39,17 @@ int RegistryStore::GetProfileInt(const char* section, const char* key, int defau
     UniqueKey sectionKey(opened);
 
     DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    // A longer value fails with ERROR_MORE_DATA; a shorter one or another type is refused here.
-    if (RegQueryValueExA(sectionKey.get(), key, nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                         &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof value) {
+    std::array<std::uint8_t, kDwordValueSize> data{};
+    DWORD size = static_cast<DWORD>(data.size());
+    // A longer value fails with ERROR_MORE_DATA; a shorter one or another type is refused by
+    // the decoding.
+    if (RegQueryValueExA(sectionKey.get(), key, nullptr, &type, data.data(), &size) !=
+            ERROR_SUCCESS ||
+        size > data.size()) {
         return defaultValue;
     }
-    return static_cast<int>(value);
+    static_assert(REG_DWORD == kDwordValueType);
+    return DecodeProfileInt(type, std::span(data).first(size), defaultValue);
 }
 
 bool RegistryStore::WriteProfileInt(const char* section, const char* key, int value) {
