@@ -1,0 +1,41 @@
+// Stands in for the web browser: appends the address it is asked to open, one per line, to
+// web_pages.log beside this program, then exits.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string ThisProgramsFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string file(path, length);
+    return file.substr(0, file.find_last_of("\\/") + 1);
+}
+
+// The address as the shell handed it over, undone from its command-line quoting.
+std::string RequestedAddress() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr) return {};
+    std::string address;
+    if (count > 1) {
+        for (const wchar_t* c = arguments[1]; *c != L'\0'; ++c) {
+            address += static_cast<char>(*c);  // web addresses are ASCII
+        }
+    }
+    LocalFree(arguments);
+    return address;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    std::ofstream log(ThisProgramsFolder() + "web_pages.log", std::ios::app);
+    log << RequestedAddress() << '\n';
+    return log ? 0 : 1;
+}
