@@ -1,0 +1,158 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "driver/browser_stand_in.h"
+#include "driver/control_ids.h"
+#include "driver/foreground.h"
+#include "driver/keyboard.h"
+#include "driver/registry_probe.h"
+#include "driver/top_level_windows.h"
+#include "driver/wait.h"
+#include "driver/web_link_ids.h"
+#include "quorvel_test.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kProductPage = "https://www.quorvel.example/";
+constexpr const char* kSupportPage = "https://www.quorvel.example/support/";
+
+struct Share {
+    const char* service;
+    int button;
+    int menuCommand;
+    const char* flag;
+    std::string page;
+};
+
+const std::vector<Share> kShares = {
+    {"Facebook", id::kFacebookButton, id::kShareFacebookCommand, "Facebooked",
+     std::string("https://www.facebook.com/sharer.php?u=") + kProductPage},
+    {"Google +", id::kGooglePlusButton, id::kShareGooglePlusCommand, "Googled",
+     std::string("https://plus.google.com/_/+1/confirm?hl=en&url=") + kProductPage},
+    {"Twitter", id::kTwitterButton, id::kShareTwitterCommand, "Twittered",
+     std::string("https://twitter.com/share?url=") + kProductPage},
+};
+
+std::string BesideThisProgram(const std::string& relativePath) {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string file(path, length);
+    std::string relative = relativePath;
+    for (char& c : relative) c = c == '/' ? '\\' : c;
+    return file.substr(0, file.find_last_of("\\/") + 1) + relative;
+}
+
+class WebLinks : public QuorvelTest {
+protected:
+    void SetUp() override {
+        QuorvelTest::SetUp();
+        browser_ =
+            std::make_unique<BrowserStandIn>(BesideThisProgram(WEB_PAGE_RECORDER_RELATIVE_PATH));
+    }
+    void TearDown() override {
+        QuorvelTest::TearDown();
+        browser_.reset();
+    }
+
+    // The pages opened so far, once there are `count` of them.
+    std::vector<std::string> Pages(size_t count) const {
+        return browser_->WaitForPages(count, kPromptMs);
+    }
+
+    void Command(int commandId) const {
+        PostMessageA(window().handle(), WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    }
+
+    bool ButtonVisible(int buttonId) const {
+        return IsWindowVisible(GetDlgItem(window().handle(), buttonId)) != FALSE;
+    }
+
+    // The share buttons' tooltips live in a window of their own beside the main window.
+    bool HasTooltipWindow() const {
+        const DWORD processId = process().id();
+        return FindTopLevelWindow([&](HWND candidate) {
+                   return OwningProcess(candidate) == processId &&
+                          WindowClass(candidate) == TOOLTIPS_CLASSA;
+               }) != nullptr;
+    }
+
+private:
+    std::unique_ptr<BrowserStandIn> browser_;
+};
+
+TEST_F(WebLinks, HelpKeyAndFeedbackOpenTheProductAndSupportPages) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    // Out of the shortcut key field, which would take F1 as the new shortcut.
+    PostMessageA(window().handle(), WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(GetDlgItem(window().handle(), id::kLocX)), TRUE);
+    ASSERT_TRUE(BringToForeground(window().handle(), kPromptMs));
+    PressCombination(0, VK_F1);
+    EXPECT_EQ(Pages(1), std::vector<std::string>{kProductPage});
+
+    window().Click(id::kFeedbackButton);
+    EXPECT_EQ(Pages(2), (std::vector<std::string>{kProductPage, kSupportPage}));
+}
+
+TEST_F(WebLinks, ShareButtonOpensItsPageAndDisappearsForGood) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    EXPECT_TRUE(HasTooltipWindow());
+
+    std::vector<std::string> expected;
+    for (const Share& share : kShares) {
+        SCOPED_TRACE(share.service);
+        EXPECT_TRUE(ButtonVisible(share.button));
+        window().Click(share.button);
+        expected.push_back(share.page);
+        EXPECT_EQ(Pages(expected.size()), expected);
+        EXPECT_FALSE(ButtonVisible(share.button));
+        EXPECT_EQ(RegistryProbe::Read("Social", share.flag), 1u);
+    }
+
+    process().End();
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    for (const Share& share : kShares) {
+        EXPECT_FALSE(ButtonVisible(share.button)) << share.service << " is back after a restart";
+    }
+    EXPECT_FALSE(HasTooltipWindow());
+}
+
+TEST_F(WebLinks, ShareMenuOpensThePagesButNeitherHidesNorRemembers) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    std::vector<std::string> expected;
+    for (const Share& share : kShares) {
+        SCOPED_TRACE(share.service);
+        Command(share.menuCommand);
+        expected.push_back(share.page);
+        EXPECT_EQ(Pages(expected.size()), expected);
+        EXPECT_TRUE(ButtonVisible(share.button));
+    }
+    EXPECT_FALSE(RegistryProbe::SectionExists("Social"));
+}
+
+TEST_F(WebLinks, AfterEveryShareTheButtonsAreGoneButTheMenuStillShares) {
+    for (const Share& share : kShares) RegistryProbe::Write("Social", share.flag, 1);
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    for (const Share& share : kShares) {
+        EXPECT_FALSE(ButtonVisible(share.button)) << share.service;
+    }
+    EXPECT_FALSE(HasTooltipWindow());
+
+    std::vector<std::string> expected;
+    for (const Share& share : kShares) {
+        Command(share.menuCommand);
+        expected.push_back(share.page);
+        EXPECT_EQ(Pages(expected.size()), expected) << share.service;
+    }
+}
+
+}  // namespace
+}  // namespace e2e
