@@ -52,6 +52,8 @@ void ClickScheduler::Stop() {
 }
 
 void ClickScheduler::OnClickTimer() {
+    // A tick already queued when the run stopped or halted must not click.
+    if (!m_timerArmed) return;
     // Timer 1 is a one-shot timer, armed anew after every click.
     m_timer.Kill();
     m_timerArmed = false;

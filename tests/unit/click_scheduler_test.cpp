@@ -83,6 +83,16 @@ TEST_F(ClickSchedulerTest, StartArmsTheIntervalAndStopReturnsToIdle) {
     EXPECT_EQ(host.LastStatus(), kAssignKey);
 }
 
+TEST_F(ClickSchedulerTest, ATickLeftInTheQueueAfterAStopClicksNothing) {
+    scheduler.StartStopClicking();
+    scheduler.StartStopClicking();
+    scheduler.OnClickTimer();
+    EXPECT_TRUE(mouse.steps.empty());
+    EXPECT_EQ(scheduler.ClicksDone(), 0);
+    EXPECT_FALSE(timer.armed);
+    EXPECT_EQ(host.LastStatus(), kPressKey);
+}
+
 TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
     host.settings.howManyClicks = 1;
     host.settings.fixedClicksCount = 3;
