@@ -1,0 +1,79 @@
+// Measures the clocks that bound a timer-driven click cadence on this system: the performance
+// counter's rate, what a window timer asked for 1 ms and for 20 ms really delivers, and how long
+// Sleep(1) takes. Prints "<name> <value>" lines, times in milliseconds.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kTicks = 100;
+
+double Milliseconds(LONGLONG counts) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(counts) / static_cast<double>(frequency.QuadPart);
+}
+
+LONGLONG Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
+    return values[index];
+}
+
+// The periods between successive WM_TIMER messages of one thread timer.
+std::vector<double> TimerPeriods(UINT requestedMs) {
+    std::vector<double> periods;
+    const UINT_PTR timer = SetTimer(nullptr, 0, requestedMs, nullptr);
+    if (timer == 0) return periods;
+    LONGLONG previous = 0;
+    MSG message;
+    while (periods.size() < kTicks && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message != WM_TIMER) continue;
+        const LONGLONG now = Now();
+        if (previous != 0) periods.push_back(Milliseconds(now - previous));
+        previous = now;
+    }
+    KillTimer(nullptr, timer);
+    return periods;
+}
+
+std::vector<double> SleepDurations(DWORD requestedMs) {
+    std::vector<double> durations;
+    for (int i = 0; i < kTicks; ++i) {
+        const LONGLONG start = Now();
+        Sleep(requestedMs);
+        durations.push_back(Milliseconds(Now() - start));
+    }
+    return durations;
+}
+
+void PrintSummary(const char* name, const std::vector<double>& values) {
+    if (values.empty()) {
+        std::printf("%s_p50 failed\n", name);
+        return;
+    }
+    std::printf("%s_p50 %.3f\n%s_p99 %.3f\n%s_max %.3f\n", name, Percentile(values, 0.5), name,
+                Percentile(values, 0.99), name, *std::max_element(values.begin(), values.end()));
+}
+
+}  // namespace
+
+int main() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::printf("counter_hz %lld\n", frequency.QuadPart);
+    PrintSummary("timer_1ms_period", TimerPeriods(1));
+    PrintSummary("timer_20ms_period", TimerPeriods(20));
+    PrintSummary("sleep_1ms", SleepDurations(1));
+    return 0;
+}
