@@ -1,6 +1,8 @@
 """Checks the arithmetic and the verdicts of the bench report on made-up measurements."""
 
+import tempfile
 import unittest
+from pathlib import Path
 
 import report
 from report import Block, analyse_block, cadence_goals, footprint_rows_and_goals, percentile
@@ -26,6 +28,23 @@ def presses(times_ms, extra, first_line=2):
 
 def block(source, delay, asked, first=1, last=10_000):
     return Block(source, delay, asked, first, last, "test")
+
+
+class ReadRecorderTest(unittest.TestCase):
+    def read(self, text):
+        with tempfile.TemporaryDirectory() as folder:
+            path = Path(folder) / "clicks.txt"
+            path.write_bytes(text.encode())
+            return report.read_recorder(path)
+
+    def test_rows_keep_their_file_line_numbers_whatever_the_line_ends(self):
+        frequency, events = self.read("frequency 1000\r\n5 513 786\r\n7 514 786\n9 513 0\n")
+        self.assertEqual(frequency, 1000)
+        self.assertEqual(events, [(2, 5, 513, 786), (3, 7, 514, 786), (4, 9, 513, 0)])
+
+    def test_a_recorder_that_never_got_ready_is_an_error(self):
+        with self.assertRaises(ValueError):
+            self.read("")
 
 
 class PercentileTest(unittest.TestCase):
