@@ -48,10 +48,11 @@ void CDlgClicker::RunAreaPicker() {
 
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    // A missing picker is nothing to report: the pick simply changes nothing.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpFile = pickerPath.c_str();
     info.nShow = SW_SHOW;
-    ShellExecuteExA(&info);  // a picker that cannot start simply picks nothing
+    ShellExecuteExA(&info);  // a picker that cannot start picks nothing
     const quorvel::win::UniqueHandle picker(info.hProcess);
     if (picker) WaitForSingleObject(picker.get(), INFINITE);
 
@@ -74,7 +75,7 @@ BOOL CDlgClicker::ApplyPickedArea() {
     m_iLocY = startY;
     m_iLocWidth = ClampedDifference(endX, startX);
     m_iLocHeight = ClampedDifference(endY, startY);
-    UpdateData(false);
+    ShowMembersInControls();
     SaveSettings();
     return TRUE;
 }

@@ -91,6 +91,7 @@ private:
     void LoadSettings();
     void SaveSettings();
     void OnSettingChanged();
+    void ShowMembersInControls();
     void UpdateControlStates();
     void FillDelayScaleCombos();
     void FillDelayScaleCombo(quorvel::win::ComboBox& list, const char* key);
@@ -123,6 +124,7 @@ private:
     quorvel::win::UniqueMenu m_menuTray;
     quorvel::CHotKeyStore m_hotKeyStore;
     int m_bInitialised = 0;
+    bool m_bShowingMembers = false;
     std::string m_strClickableArea;
     quorvel::win::Control m_ctrlCursorLocation;
     quorvel::win::ComboBox m_ctrlRandomDelayScales;

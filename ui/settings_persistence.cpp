@@ -3,6 +3,9 @@
 
 #include "ui/dlg_clicker.h"
 
+#include <climits>
+#include <utility>
+
 #include "app/settings_keys.h"
 #include "platform/data_exchange.h"
 #include "res/resource.h"
@@ -65,7 +68,19 @@ void CDlgClicker::LoadSettings() {
     m_bGoogled = quorvel::ReadKey(m_store, kGoogled);
 }
 
-void CDlgClicker::OnSettingChanged() { SaveSettings(); }
+void CDlgClicker::OnSettingChanged() {
+    // Our own filling of the controls raises change notifications too; they are not the user's.
+    if (m_bShowingMembers) return;
+    SaveSettings();
+}
+
+void CDlgClicker::ShowMembersInControls() {
+    // Filling one field must not save while later fields still show their old text: that save
+    // would read the old text back into members that are about to be shown.
+    const bool wasShowing = std::exchange(m_bShowingMembers, true);
+    UpdateData(false);
+    m_bShowingMembers = wasShowing;
+}
 
 void CDlgClicker::SaveSettings() {
     using namespace quorvel::keys;
@@ -85,7 +100,7 @@ void CDlgClicker::SaveSettings() {
         // The upper bound is never drawn, so it must stay above the lower one. At the top of the
         // range there is no room above: both bounds then stand at the largest value.
         m_iRandomDelayTo = m_iRandomDelayFrom == INT_MAX ? INT_MAX : m_iRandomDelayFrom + 1;
-        UpdateData(false);  // shows the new bound; this re-enters SaveSettings through EN_CHANGE
+        ShowMembersInControls();
     }
 
     WriteSetting(kRandomDelayFrom.name, m_iRandomDelayFrom);
