@@ -1,0 +1,24 @@
+#include "foreground.h"
+
+#include "wait.h"
+
+namespace e2e {
+
+bool BringToForeground(HWND window, DWORD timeoutMs) {
+    return WaitUntil(
+        [&] {
+            if (GetForegroundWindow() == window) return true;
+            SetForegroundWindow(window);
+            return false;
+        },
+        timeoutMs);
+}
+
+HWND FocusInThreadOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+}  // namespace e2e

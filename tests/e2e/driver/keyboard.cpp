@@ -1,0 +1,55 @@
+#include "keyboard.h"
+
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+INPUT KeyEvent(WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+std::vector<WORD> KeysOf(UINT modifiers, WORD virtualKey) {
+    std::vector<WORD> keys;
+    if (modifiers & MOD_CONTROL) keys.push_back(VK_CONTROL);
+    if (modifiers & MOD_SHIFT) keys.push_back(VK_SHIFT);
+    if (modifiers & MOD_ALT) keys.push_back(VK_MENU);
+    keys.push_back(virtualKey);
+    return keys;
+}
+
+}  // namespace
+
+void PressCombination(UINT modifiers, WORD virtualKey) {
+    const std::vector<WORD> keys = KeysOf(modifiers, virtualKey);
+    std::vector<INPUT> events;
+    for (WORD key : keys) events.push_back(KeyEvent(key, 0));
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+        events.push_back(KeyEvent(*key, KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+std::string KeyName(WORD virtualKey) {
+    const LONG scanCode = static_cast<LONG>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    char name[128] = {};
+    const int length = GetKeyNameTextA(scanCode << 16, name, sizeof(name));
+    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string CombinationText(UINT modifiers, WORD virtualKey) {
+    std::string text;
+    for (WORD key : KeysOf(modifiers, virtualKey)) {
+        if (!text.empty()) text += " + ";
+        text += KeyName(key);
+    }
+    return text;
+}
+
+}  // namespace e2e

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Types a combination through the system's input queue, as a person's keyboard would: Ctrl,
+// Shift and Alt as the MOD_ flags name them, then the key, released in reverse order.
+void PressCombination(UINT modifiers, WORD virtualKey);
+
+// The keyboard layout's name of a key without the extended flag.
+std::string KeyName(WORD virtualKey);
+
+// A combination in the layout's names: Ctrl, Shift, Alt, then the key, joined by " + ".
+std::string CombinationText(UINT modifiers, WORD virtualKey);
+
+}  // namespace e2e

@@ -1,0 +1,14 @@
+#include "popup_menu.h"
+
+#include "top_level_windows.h"
+
+namespace e2e {
+
+HWND FindOpenPopupMenu(DWORD processId) {
+    return FindTopLevelWindow([&](HWND window) {
+        return OwningProcess(window) == processId && WindowClass(window) == "#32768" &&
+               IsWindowVisible(window);
+    });
+}
+
+}  // namespace e2e
