@@ -9,3 +9,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # The programs must run alone: no libgcc, libstdc++ or winpthread DLL beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# What ships carries no symbols: they would more than double its size.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
