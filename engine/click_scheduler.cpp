@@ -1,5 +1,6 @@
 #include "engine/click_scheduler.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -54,15 +55,18 @@ void ClickScheduler::Stop() {
 void ClickScheduler::OnClickTimer() {
     // A tick already queued when the run stopped or halted must not click.
     if (!m_timerArmed) return;
+    Tick tick{m_host.SteadyMicroseconds(), 0};
     // Timer 1 is a one-shot timer, armed anew after every click.
     m_timer.Kill();
     m_timerArmed = false;
     PickClickPoint(m_settings, m_desktop, m_random, m_cursor, m_ptLastClick);
     if (m_settings.radioClickType >= 0)
-        m_clickSender.Click(m_settings.radioClickType, m_mouse, m_random);
+        tick.pausedMilliseconds = m_clickSender.Click(m_settings.radioClickType, m_mouse, m_random);
     if (m_nClicksDone < std::numeric_limits<int>::max()) ++m_nClicksDone;
 
+    m_tick = tick;
     const ScheduleOutcome outcome = ScheduleNextClick();
+    m_tick.reset();
     // Without a valid interval there is no "next click" to report; the line keeps its text.
     if (outcome == ScheduleOutcome::CountLimitReached ||
         outcome == ScheduleOutcome::IntervalInvalid) {
@@ -92,7 +96,7 @@ ScheduleOutcome ClickScheduler::ScheduleNextClick() {
         return ScheduleOutcome::IntervalInvalid;
     }
     m_nIntervalMs = *interval;
-    if (!m_timer.Arm(static_cast<std::uint32_t>(m_nIntervalMs))) {
+    if (!m_timer.Arm(TimerDelay())) {
         m_host.ShowStopMessage(kArmingFailureText);
         return ScheduleOutcome::ArmingFailed;
     }
@@ -125,6 +129,19 @@ void ClickScheduler::ReadPauseBounds() {
 int ClickScheduler::IntervalUnit() const {
     return m_settings.delayBetweenClicks == kFixedDelay ? m_settings.fixedDelayScale
                                                         : m_settings.randomDelayScale;
+}
+
+// Clicks follow each other at the interval plus their own pauses: the time a tick spent on
+// anything else (moving the cursor, sending the input, reading the settings) comes off the wait.
+std::uint32_t ClickScheduler::TimerDelay() const {
+    std::int64_t delay = m_nIntervalMs;
+    if (m_tick) {
+        const std::int64_t elapsedMs =
+            (m_host.SteadyMicroseconds() - m_tick->startMicroseconds) / 1000;
+        const std::int64_t ownWorkMs = elapsedMs - m_tick->pausedMilliseconds;
+        if (ownWorkMs > 0) delay = std::max<std::int64_t>(0, delay - ownWorkMs);
+    }
+    return static_cast<std::uint32_t>(delay);
 }
 
 // The unit is checked before anything is drawn, so an unusable unit consumes no random value.

@@ -2,6 +2,7 @@
 // Starting and stopping a run, the timer-driven click cycle, the interval, the count limit,
 // the status texts and the running indication.
 
+#include <cstdint>
 #include <optional>
 
 #include "engine/click_sender.h"
@@ -52,6 +53,7 @@ private:
     void ReadPauseBounds();
     std::optional<int> NextInterval();
     int IntervalUnit() const;
+    std::uint32_t TimerDelay() const;
 
     SchedulerHost& m_host;
     ClickTimerPort& m_timer;
@@ -67,6 +69,13 @@ private:
     VirtualScreen m_desktop;
     ClickSettings m_settings;
     RandomGenerator m_random;
+
+    // The tick in progress: when its timer fired and how long its click paused.
+    struct Tick {
+        std::int64_t startMicroseconds = 0;
+        std::int64_t pausedMilliseconds = 0;
+    };
+    std::optional<Tick> m_tick;
 };
 
 }  // namespace quorvel

@@ -7,43 +7,43 @@ namespace {
 
 // A negative bound can only come from a profile edited by hand; it must not turn into an
 // endless wait.
-void Pause(MousePort& mouse, int milliseconds) {
-    mouse.Sleep(milliseconds > 0 ? static_cast<std::uint32_t>(milliseconds) : 0u);
+std::uint32_t Pause(MousePort& mouse, int milliseconds) {
+    const std::uint32_t pause = milliseconds > 0 ? static_cast<std::uint32_t>(milliseconds) : 0u;
+    mouse.Sleep(pause);
+    return pause;
 }
 
 }  // namespace
 
-void CClickSender::Click(int kind, MousePort& mouse, RandomGenerator& random) const {
+std::int64_t CClickSender::Click(int kind, MousePort& mouse, RandomGenerator& random) const {
     switch (kind) {
     case kLeftClick:
-        SingleClick(ButtonEvent::LeftDown, ButtonEvent::LeftUp, mouse, random);
-        break;
+        return SingleClick(ButtonEvent::LeftDown, ButtonEvent::LeftUp, mouse, random);
     case kRightClick:
-        SingleClick(ButtonEvent::RightDown, ButtonEvent::RightUp, mouse, random);
-        break;
+        return SingleClick(ButtonEvent::RightDown, ButtonEvent::RightUp, mouse, random);
     case kMiddleClick:
-        SingleClick(ButtonEvent::MiddleDown, ButtonEvent::MiddleUp, mouse, random);
-        break;
+        return SingleClick(ButtonEvent::MiddleDown, ButtonEvent::MiddleUp, mouse, random);
     case kLeftDoubleClick:
     case kRightDoubleClick: {
         const bool left = kind == kLeftDoubleClick;
         const ButtonEvent press = left ? ButtonEvent::LeftDown : ButtonEvent::RightDown;
         const ButtonEvent release = left ? ButtonEvent::LeftUp : ButtonEvent::RightUp;
-        SingleClick(press, release, mouse, random);
-        Pause(mouse, RandomBetween(random, doubleClickMin, doubleClickMax));
-        SingleClick(press, release, mouse, random);
-        break;
+        std::int64_t paused = SingleClick(press, release, mouse, random);
+        paused += Pause(mouse, RandomBetween(random, doubleClickMin, doubleClickMax));
+        return paused + SingleClick(press, release, mouse, random);
     }
     default:
-        break;
+        return 0;
     }
 }
 
-void CClickSender::SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
-                               RandomGenerator& random) const {
+std::int64_t CClickSender::SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
+                                       RandomGenerator& random) const {
     mouse.SendButton(press, kClickExtraInfo);
-    Pause(mouse, RandomBetween(random, pressReleaseMin, pressReleaseMax));
+    const std::uint32_t paused =
+        Pause(mouse, RandomBetween(random, pressReleaseMin, pressReleaseMax));
     mouse.SendButton(release, kClickExtraInfo);
+    return paused;
 }
 
 }  // namespace quorvel

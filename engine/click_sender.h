@@ -1,6 +1,8 @@
 #pragma once
 // Turns one click of a kind into button presses and releases with random pauses between them.
 
+#include <cstdint>
+
 #include "engine/ports.h"
 #include "engine/random.h"
 
@@ -25,13 +27,13 @@ public:
     int doubleClickMin = kDefaultDoubleClickMin;
     int doubleClickMax = kDefaultDoubleClickMax;
 
-    // Clicks at the current cursor position and returns after the last release. A kind
-    // outside 0..4 sends nothing.
-    void Click(int kind, MousePort& mouse, RandomGenerator& random) const;
+    // Clicks at the current cursor position and returns after the last release, with the
+    // milliseconds it paused in all. A kind outside 0..4 sends nothing.
+    std::int64_t Click(int kind, MousePort& mouse, RandomGenerator& random) const;
 
 private:
-    void SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
-                     RandomGenerator& random) const;
+    std::int64_t SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
+                             RandomGenerator& random) const;
 };
 
 }  // namespace quorvel

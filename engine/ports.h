@@ -83,6 +83,8 @@ public:
     virtual void ShowStopMessage(const std::string& text) = 0;
     // The calendar time in seconds; every run's random sequence is seeded from it.
     virtual std::int64_t CalendarSeconds() = 0;
+    // A clock that only moves forward, for the time a click tick takes.
+    virtual std::int64_t SteadyMicroseconds() = 0;
 };
 
 }  // namespace quorvel

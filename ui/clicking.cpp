@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include <chrono>
 #include <ctime>
 
 #include "platform/local_time.h"
@@ -36,3 +37,8 @@ void CDlgClicker::ShowStopMessage(const std::string& text) {
 }
 
 std::int64_t CDlgClicker::CalendarSeconds() { return std::time(nullptr); }
+
+std::int64_t CDlgClicker::SteadyMicroseconds() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}

@@ -107,6 +107,7 @@ private:
     std::string HotKeyText() override;
     void ShowStopMessage(const std::string& text) override;
     std::int64_t CalendarSeconds() override;
+    std::int64_t SteadyMicroseconds() override;
 
     quorvel::SettingsStore& m_store;
 

@@ -93,6 +93,49 @@ TEST_F(ClickSchedulerTest, ATickLeftInTheQueueAfterAStopClicksNothing) {
     EXPECT_EQ(host.LastStatus(), kPressKey);
 }
 
+// A clock that the click's pauses move on, and the tick's own work by a fixed amount.
+class ClockedHost : public FakeHost {
+public:
+    ClickSettings RefreshSettings() override {
+        steadyMicroseconds += workMicroseconds;
+        return FakeHost::RefreshSettings();
+    }
+    std::int64_t workMicroseconds = 0;
+};
+
+class ClockedMouse : public FakeMouse {
+public:
+    explicit ClockedMouse(ClockedHost& host) : host_(host) {}
+    void Sleep(std::uint32_t milliseconds) override {
+        FakeMouse::Sleep(milliseconds);
+        host_.steadyMicroseconds += std::int64_t{milliseconds} * 1000;
+    }
+
+private:
+    ClockedHost& host_;
+};
+
+TEST(ClickSchedulerTiming, TheTicksOwnWorkComesOffTheWaitButItsPausesDoNot) {
+    ClockedHost host;
+    ClockedMouse mouse(host);
+    FakeTimer timer;
+    FakeCursor cursor;
+    ClickScheduler scheduler(host, timer, mouse, cursor);
+    host.settings.howManyClicks = 0;
+    host.settings.fixedDelayInClicks = 100;
+    host.settings.radioClickType = 2;  // a double click pauses three times
+    host.store = {{"MDMU_MIN_DELAY", 30}, {"MDMU_MAX_DELAY", 30},
+                  {"DOUBLE_CLICKS_MIN_DELAY", 20}, {"DOUBLE_CLICKS_MAX_DELAY", 20}};
+    host.workMicroseconds = 4500;
+
+    scheduler.StartStopClicking();
+    scheduler.OnClickTimer();
+    host.workMicroseconds = 250000;  // work longer than the interval: the next tick comes at once
+    scheduler.OnClickTimer();
+    EXPECT_EQ(timer.armings, (std::vector<std::uint32_t>{100, 96, 0}));
+    EXPECT_EQ(scheduler.IntervalMs(), 100) << "the status line still names the interval";
+}
+
 TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
     host.settings.howManyClicks = 1;
     host.settings.fixedClicksCount = 3;

@@ -102,6 +102,7 @@ public:
     std::string HotKeyText() override { return "Ctrl + F6"; }
     void ShowStopMessage(const std::string& text) override { stopMessages.push_back(text); }
     std::int64_t CalendarSeconds() override { return seconds; }
+    std::int64_t SteadyMicroseconds() override { return steadyMicroseconds; }
 
     const std::string& LastStatus() const { return statuses.back(); }
 
@@ -109,6 +110,7 @@ public:
     std::map<std::string, int> store;
     bool hotKeyAssigned = true;
     std::int64_t seconds = 1700000000;
+    std::int64_t steadyMicroseconds = 0;
 
     int refreshes = 0;
     std::vector<std::string> settingReads;
