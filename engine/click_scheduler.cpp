@@ -136,9 +136,11 @@ int ClickScheduler::IntervalUnit() const {
 std::uint32_t ClickScheduler::TimerDelay() const {
     std::int64_t delay = m_nIntervalMs;
     if (m_tick) {
-        const std::int64_t elapsedMs =
-            (m_host.SteadyMicroseconds() - m_tick->startMicroseconds) / 1000;
-        const std::int64_t ownWorkMs = elapsedMs - m_tick->pausedMilliseconds;
+        const std::int64_t elapsedMicroseconds =
+            m_host.SteadyMicroseconds() - m_tick->startMicroseconds;
+        const std::int64_t ownWorkMicroseconds =
+            elapsedMicroseconds - m_tick->pausedMilliseconds * 1000;
+        const std::int64_t ownWorkMs = (ownWorkMicroseconds + 500) / 1000;  // to the nearest
         if (ownWorkMs > 0) delay = std::max<std::int64_t>(0, delay - ownWorkMs);
     }
     return static_cast<std::uint32_t>(delay);

@@ -126,7 +126,7 @@ TEST(ClickSchedulerTiming, TheTicksOwnWorkComesOffTheWaitButItsPausesDoNot) {
     host.settings.radioClickType = 2;  // a double click pauses three times
     host.store = {{"MDMU_MIN_DELAY", 30}, {"MDMU_MAX_DELAY", 30},
                   {"DOUBLE_CLICKS_MIN_DELAY", 20}, {"DOUBLE_CLICKS_MAX_DELAY", 20}};
-    host.workMicroseconds = 4500;
+    host.workMicroseconds = 3600;  // counted to the nearest millisecond
 
     scheduler.StartStopClicking();
     scheduler.OnClickTimer();
