@@ -61,7 +61,8 @@ protected:
         w.Pick(id::kFixedDelayUnit, 0);
         w.Click(id::kLeftClickRadio);
         recorder_ = std::make_unique<ClickRecorder>(kRecorderArea);
-        ASSERT_TRUE(recorder_->WaitUntilReady(e2e::kPromptMs)) << "the click recorder is not on top";
+        ASSERT_TRUE(recorder_->WaitUntilReady(e2e::kPromptMs))
+            << "the click recorder is not on top";
     }
 
     // Waits for the recorder to hold count button messages, asking the status line for its
@@ -107,8 +108,8 @@ TEST_F(ClickSoak, BackToBackClicksAllArriveWhileTheProgramStaysResponsiveAndDoes
     ASSERT_TRUE(WaitForButtonMessages(expected, kRunTimeoutMs))
         << "only " << recorder().events().size() << " of " << expected
         << " button messages arrived";
-    ASSERT_TRUE(WaitUntil([&] { return window().Text(id::kStatusLine) == kIdleStatus; },
-                          e2e::kPromptMs))
+    ASSERT_TRUE(
+        WaitUntil([&] { return window().Text(id::kStatusLine) == kIdleStatus; }, e2e::kPromptMs))
         << window().Text(id::kStatusLine);
     const double seconds = static_cast<double>(GetTickCount64() - started) / 1000.0;
     std::printf("%d clicks took %.1f s\n", kClicks, seconds);

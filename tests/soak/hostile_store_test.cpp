@@ -1,4 +1,5 @@
 #include "answers.h"
+#include "main_window_fields.h"
 #include "raw_registry_value.h"
 #include "store_keys.h"
 
@@ -35,31 +36,6 @@ constexpr const char* kArmingFailure =
     "Failed to Start Timer.\nTry Some Lower Value or Change Duration Selector (Milli Second(s), "
     "Second(s), or Minute(s).";
 constexpr const char* kHotKeyRefused = "Failed to Set HotKey to Start / Stop Mouse Clicks";
-
-// The eight numeric fields and the key each of them mirrors.
-struct NumericField {
-    int id;
-    const char* key;
-};
-constexpr NumericField kNumericFields[] = {
-    {id::kLocX, "m_iLocX"},
-    {id::kLocY, "m_iLocY"},
-    {id::kLocWidth, "m_iLocWidth"},
-    {id::kLocHeight, "m_iLocHeight"},
-    {id::kClickCount, "m_iFixedClicksCount"},
-    {id::kRandomDelayFrom, "m_iRandomDelayFrom"},
-    {id::kRandomDelayTo, "m_iRandomDelayTo"},
-    {id::kFixedDelay, "m_iFixedDelayInClicks"},
-};
-
-// Each radio group's buttons, in the order of the numbers the program stores for them.
-const std::vector<std::vector<int>> kRadioGroups = {
-    {id::kAtCursorRadio, id::kAnywhereRadio, id::kInRectangleRadio},
-    {id::kUntilStoppedRadio, id::kStopAfterRadio},
-    {id::kRandomDelayRadio, id::kFixedDelayRadio},
-    {id::kLeftClickRadio, id::kRightClickRadio, id::kLeftDoubleRadio, id::kRightDoubleRadio,
-     id::kMiddleClickRadio},
-};
 
 bool IsIdleStatus(const std::string& status) {
     static const std::regex idle(R"(Press .* to Start / Stop Mouse Clicking\.)");
@@ -175,15 +151,15 @@ TEST_P(EveryKeyAtAnExtreme, ShowsWhatItCanAndReportsAnImpossibleInterval) {
     for (const NumericField& field : kNumericFields) {
         EXPECT_EQ(window().Text(field.id), std::to_string(value)) << field.key;
     }
-    for (const std::vector<int>& group : kRadioGroups) {
-        for (std::size_t i = 0; i < group.size(); ++i) {
-            EXPECT_EQ(window().IsChecked(group[i]), static_cast<int>(i) == value)
-                << "radio button " << group[i];
+    for (const RadioGroup& group : kRadioGroups) {
+        for (int i = 0; i < group.size; ++i) {
+            EXPECT_EQ(window().IsChecked(group.buttons[i]), i == value) << group.key << " " << i;
         }
     }
     const int expectedSelection = value >= 0 && value <= 2 ? value : -1;
-    EXPECT_EQ(window().Selection(id::kFixedDelayUnit), expectedSelection);
-    EXPECT_EQ(window().Selection(id::kRandomDelayUnit), expectedSelection);
+    for (const UnitList& list : kUnitLists) {
+        EXPECT_EQ(window().Selection(list.id), expectedSelection) << list.key;
+    }
 
     // Not 1, so the interval is random, drawn from value to value, in the unit of the random
     // list: only 0 gives an interval that a timer can take.

@@ -12,13 +12,20 @@ struct StoreKey {
 
 // The main window's own keys, each rewritten by every accepted change of a bound control.
 inline constexpr std::array<const char*, 14> kMainWindowKeys = {
-    "m_iClickLocation",    "m_iLocX",
-    "m_iLocY",             "m_iLocWidth",
-    "m_iLocHeight",        "m_iHowManyClicks",
-    "m_iFixedClicksCount", "m_iDelayBetweenClicks",
-    "m_iRandomDelayFrom",  "m_iRandomDelayTo",
-    "m_iFixedDelayInClicks", "m_iRadioClickType",
-    "m_ctrlComboFixedDelayScales", "m_ctrlRandomDelayScales",
+    "m_iClickLocation",
+    "m_iLocX",
+    "m_iLocY",
+    "m_iLocWidth",
+    "m_iLocHeight",
+    "m_iHowManyClicks",
+    "m_iFixedClicksCount",
+    "m_iDelayBetweenClicks",
+    "m_iRandomDelayFrom",
+    "m_iRandomDelayTo",
+    "m_iFixedDelayInClicks",
+    "m_iRadioClickType",
+    "m_ctrlComboFixedDelayScales",
+    "m_ctrlRandomDelayScales",
 };
 
 inline constexpr std::array<const char*, 4> kPauseKeys = {
