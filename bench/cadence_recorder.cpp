@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tests/support/button_messages.h"
+
 namespace {
 
 constexpr char kClassName[] = "QuorvelCadenceRecorder";
@@ -19,22 +21,8 @@ constexpr DWORD kReadyTimeoutMs = 10000;
 
 std::FILE* output = nullptr;
 
-bool IsButtonMessage(UINT message) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return true;
-    default:
-        return false;
-    }
-}
-
 LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsButtonMessage(message)) {
+    if (quorvel::test::IsButtonMessage(message)) {
         // The counter is read first: formatting and writing must not delay the stamp.
         LARGE_INTEGER now;
         QueryPerformanceCounter(&now);

@@ -3,26 +3,14 @@
 #include <algorithm>
 #include <functional>
 
+#include "tests/support/button_messages.h"
+
 namespace quorvel::test {
 
 namespace {
 
 constexpr char kClassName[] = "QuorvelClickRecorder";
 constexpr DWORD kReadyTimeoutMs = 5000;
-
-bool IsButtonMessage(UINT message) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return true;
-    default:
-        return false;
-    }
-}
 
 void RegisterRecorderClass(WNDPROC procedure) {
     // No CS_DBLCLKS: a second press must arrive as a press, as the clicks were sent.
