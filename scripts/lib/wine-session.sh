@@ -24,6 +24,22 @@ start_wine_session() {
 
     wineserver -p
     wineboot -i >/dev/null 2>&1 || true
+    if [ -z "${QUORVEL_KEEP_DISPLAY:-}" ]; then
+        unmanage_windows
+    fi
+}
+
+# On a display without a window manager, Wine waits about 2 s for one to confirm every hide of a
+# managed window. Unmanaged windows skip that wait. Wine's desktop process keeps the setting it
+# started with, so the wineserver is restarted after the value is written.
+unmanage_windows() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    wineserver -p
+    # Boot again so that Wine's services start here, with their output discarded, and not in the
+    # first test program, whose output pipe they would hold open.
+    wineboot >/dev/null 2>&1 || true
 }
 
 end_wine_session() {
