@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "app/clicker_app.h"
+#include "platform/newer_windows.h"
 
 namespace {
 
@@ -10,6 +11,6 @@ CClickerApp theApp;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     // The program runs elevated: never load a DLL planted beside it or in the current folder.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    quorvel::win::LoadDllsOnlyFromSystem();
     return theApp.Run(instance, commandLine);
 }

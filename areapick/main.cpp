@@ -6,6 +6,7 @@
 #include "app/registry_store.h"
 #include "areapick/pick_store.h"
 #include "areapick/picker_window.h"
+#include "platform/newer_windows.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr char kApplicationKey[] = "Quorvel";
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Started by an elevated Quorvel it runs elevated too: never load a DLL planted beside it.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    quorvel::win::LoadDllsOnlyFromSystem();
 
     quorvel::areapick::PickerWindow picker(instance);
     const auto pick = picker.Run();

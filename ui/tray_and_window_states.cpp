@@ -3,6 +3,7 @@
 
 #include "ui/dlg_clicker.h"
 
+#include "platform/newer_windows.h"
 #include "platform/resources.h"
 #include "platform/win_app.h"
 #include "res/resource.h"
@@ -120,5 +121,5 @@ void CDlgClicker::OnContextMenu(LPARAM point) {
 void CDlgClicker::ListenForShellRestart() {
     m_taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     // We run elevated and the shell does not: without this its broadcast would be filtered out.
-    ChangeWindowMessageFilterEx(hwnd(), m_taskbarCreatedMessage, MSGFLT_ALLOW, nullptr);
+    quorvel::win::AdmitFromLowerIntegrity(hwnd(), m_taskbarCreatedMessage);
 }

@@ -1,0 +1,17 @@
+#pragma once
+// Calls that only newer Windows offers, looked up at run time so that the programs still load
+// on Windows Vista, with the nearest older call where they are missing.
+
+#include <windows.h>
+
+namespace quorvel::win {
+
+// Keeps DLLs planted beside the program or in the current folder from being loaded: the system
+// folder only where Windows can say so, otherwise at least no current folder.
+void LoadDllsOnlyFromSystem();
+
+// Lets a process of lower integrity (the shell, an ordinary program) post this message to the
+// window of an elevated one: for this window alone where Windows can, else for the process.
+bool AdmitFromLowerIntegrity(HWND window, UINT message);
+
+}  // namespace quorvel::win
