@@ -10,6 +10,7 @@
 #include "engine/text_format.h"
 #include "platform/local_time.h"
 #include "platform/message_box.h"
+#include "platform/newer_windows.h"
 #include "platform/resources.h"
 #include "platform/win_app.h"
 #include "res/resource.h"
@@ -69,6 +70,8 @@ BOOL CDlgClicker::OnInitDialog() {
 
     AddTrayIcon();  // without a tray the program still works from its window
     ListenForShellRestart();
+    // Any program may ask for the help box, though we run elevated and it usually does not.
+    quorvel::win::AdmitFromLowerIntegrity(hwnd(), kHelpMessage);
     MeasureDesktop();
     UpdateControlStates();
     ApplyStoredHotKey(m_bHotKeyAssigned);

@@ -1,0 +1,26 @@
+// The calls that newer Windows offers, as the programs make them on whatever system runs them.
+
+#include "platform/newer_windows.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel::win {
+namespace {
+
+// Wine filters nothing between integrity levels, so what shows here is that the admission is
+// made and that the message still arrives afterwards.
+TEST(NewerWindows, AnAdmittedMessageStillArrives) {
+    const HWND window = CreateWindowExA(0, "STATIC", "admits", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                        nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    constexpr UINT kHelpRequest = WM_USER + 2;
+    EXPECT_TRUE(AdmitFromLowerIntegrity(window, kHelpRequest));
+    ASSERT_TRUE(PostMessageA(window, kHelpRequest, 7, 0));
+    MSG message{};
+    EXPECT_TRUE(PeekMessageA(&message, window, kHelpRequest, kHelpRequest, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 7u);
+    DestroyWindow(window);
+}
+
+}  // namespace
+}  // namespace quorvel::win
