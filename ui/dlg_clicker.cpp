@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <climits>
 #include <ctime>
 
 #include "engine/click_target.h"
@@ -19,6 +20,11 @@
 namespace {
 
 constexpr UINT kHelpMessage = WM_USER + 2;
+
+// The click count's arrows: without a range of its own the control counts from 100 down to 0,
+// so the up arrow would lower the count and the first use would pull a larger one back to 100.
+constexpr int kLowestClickCount = 1;
+constexpr int kHighestClickCount = INT_MAX;
 
 constexpr const char* kHelpText =
     "Please Press a Shortcut Key (e.g. F3, Ctrl+T, etc) in the Shortcut Key Box provided and "
@@ -227,6 +233,8 @@ void CDlgClicker::MeasureDesktop() {
     m_ctrlSpinRandomDelayFrom.SetRange32(desktop.randomFrom.lower, desktop.randomFrom.upper);
     m_ctrlSpinRandomDelayTo.SetRange32(desktop.randomTo.lower, desktop.randomTo.upper);
     m_ctrlSpinFixedDelay.SetRange32(desktop.fixedDelay.lower, desktop.fixedDelay.upper);
+    SendDlgItemMessageA(hwnd(), IDC_SPIN_CLICK_COUNT, UDM_SETRANGE32, kLowestClickCount,
+                        kHighestClickCount);
 }
 
 void CDlgClicker::StartStopClicking() { m_scheduler.StartStopClicking(); }

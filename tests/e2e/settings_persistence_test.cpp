@@ -1,5 +1,8 @@
 #include "driver/control_ids.h"
+#include "driver/foreground.h"
+#include "driver/mouse.h"
 #include "driver/registry_probe.h"
+#include "driver/wait.h"
 #include "quorvel_test.h"
 
 #include <algorithm>
@@ -46,6 +49,23 @@ void ExpectStored(const StoredValues& expected) {
     }
 }
 
+bool StoredBecomes(const std::string& name, int value) {
+    return WaitUntil(
+        [&] {
+            const auto stored = RegistryProbe::Read("Settings", name);
+            return stored.has_value() && static_cast<int>(*stored) == value;
+        },
+        kPromptMs);
+}
+
+// A real click on the upper (up arrow) or lower half of an up-down control.
+void ClickArrow(const MainWindow& window, int upDownId, bool up) {
+    const RECT arrows = window.ScreenRect(upDownId);
+    const LONG quarter = (arrows.bottom - arrows.top) / 4;
+    ClickWithLeftButton({(arrows.left + arrows.right) / 2,
+                         up ? arrows.top + quarter : arrows.bottom - 1 - quarter});
+}
+
 using SettingsPersistence = QuorvelTest;
 
 TEST_F(SettingsPersistence, TypingIntoAFieldWritesAllSettingsAsTyped) {
@@ -58,6 +78,22 @@ TEST_F(SettingsPersistence, TypingIntoAFieldWritesAllSettingsAsTyped) {
     window().Type(id::kClickCount, "0");
     ExpectStored(
         InitialValuesWith({{"m_iLocX", 25}, {"m_iLocWidth", -5}, {"m_iFixedClicksCount", 0}}));
+}
+
+// A count above 100 catches the control's default range of 100 down to 0 as well.
+TEST_F(SettingsPersistence, ArrowClicksStepTheFieldUpOrDownAndSaveIt) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_TRUE(BringToForeground(window().handle(), kPromptMs));
+    window().Type(id::kClickCount, "500");
+
+    ClickArrow(window(), id::kSpinClickCount, true);
+    EXPECT_TRUE(StoredBecomes("m_iFixedClicksCount", 501)) << window().Text(id::kClickCount);
+    ClickArrow(window(), id::kSpinClickCount, false);
+    EXPECT_TRUE(StoredBecomes("m_iFixedClicksCount", 500)) << window().Text(id::kClickCount);
+
+    window().Click(id::kInRectangleRadio);
+    ClickArrow(window(), id::kSpinLocWidth, true);
+    EXPECT_TRUE(StoredBecomes("m_iLocWidth", 101)) << window().Text(id::kLocWidth);
 }
 
 TEST_F(SettingsPersistence, ClickingARadioButtonWritesAllSettings) {

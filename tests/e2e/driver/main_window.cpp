@@ -93,6 +93,12 @@ bool MainWindow::IsEnabled(int controlId) const {
     return IsWindowEnabled(Control(controlId)) != FALSE;
 }
 
+RECT MainWindow::ScreenRect(int controlId) const {
+    RECT rect{};
+    GetWindowRect(Control(controlId), &rect);
+    return rect;
+}
+
 void MainWindow::PressShortcutKey() const { PostMessageA(window_, WM_HOTKEY, 1, 0); }
 
 void MainWindow::RequestHelp() const { PostMessageA(window_, WM_USER + 2, 0, 0); }

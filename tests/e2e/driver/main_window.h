@@ -36,6 +36,8 @@ public:
     int Selection(int listId) const;
     bool IsChecked(int controlId) const;
     bool IsEnabled(int controlId) const;
+    // Where a control sits on the screen, to be clicked with the real mouse.
+    RECT ScreenRect(int controlId) const;
 
     // The start/stop shortcut key as the system delivers it.
     void PressShortcutKey() const;

@@ -30,4 +30,10 @@ void DragWithLeftButton(POINT from, POINT to, int steps) {
     Send(to, MOUSEEVENTF_LEFTUP);
 }
 
+void ClickWithLeftButton(POINT at) {
+    Send(at, 0);
+    Send(at, MOUSEEVENTF_LEFTDOWN);
+    Send(at, MOUSEEVENTF_LEFTUP);
+}
+
 }  // namespace e2e

@@ -9,4 +9,7 @@ namespace e2e {
 // primary monitor.
 void DragWithLeftButton(POINT from, POINT to, int steps);
 
+// One left click at a screen pixel of the primary monitor, through the input queue.
+void ClickWithLeftButton(POINT at);
+
 }  // namespace e2e
