@@ -23,7 +23,7 @@ void CDlgClicker::ShowRunningIcon(bool running) {
     HICON icon = running ? m_hRunningIcon : m_hIcon;
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    quorvel::win::ChangeTrayIcon(hwnd(), icon);
+    m_trayEntry.ShowRunning(running);
 }
 
 std::string CDlgClicker::NowText() { return quorvel::win::LocalDateTimeText(); }

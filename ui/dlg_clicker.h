@@ -21,6 +21,8 @@
 #include "platform/tooltip.h"
 #include "ui/hotkey_store.h"
 #include "ui/shortcut_key_ctrl.h"
+#include "ui/tray_entry.h"
+#include "ui/tray_icon.h"
 
 class CDlgClicker : public quorvel::win::Dialog, private quorvel::SchedulerHost {
 public:
@@ -163,4 +165,6 @@ private:
 
     // Sent by a restarted shell; the tray entry must then be added again.
     UINT m_taskbarCreatedMessage = 0;
+    quorvel::win::ShellTray m_trayShell;
+    quorvel::TrayEntry m_trayEntry{m_trayShell};
 };

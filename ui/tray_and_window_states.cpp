@@ -18,10 +18,9 @@ constexpr UINT kCursorReadoutPeriodMs = 1000;
 }  // namespace
 
 BOOL CDlgClicker::AddTrayIcon() {
-    if (!quorvel::win::AddTrayEntry(hwnd(), m_hIcon,
-                                    quorvel::win::WinApp::Current()->appTitle())) {
-        return FALSE;
-    }
+    m_trayShell.Attach(hwnd(), m_hIcon, m_hRunningIcon,
+                       quorvel::win::WinApp::Current()->appTitle());
+    if (!m_trayEntry.Add()) return FALSE;
     // The entry comes back after a restart of the shell; its menu is loaded once only.
     if (!m_menuTray) {
         m_menuTray = quorvel::win::LoadMenuResource(IDR_TRAY_MENU);
@@ -30,7 +29,7 @@ BOOL CDlgClicker::AddTrayIcon() {
     return TRUE;
 }
 
-BOOL CDlgClicker::RemoveTrayIcon() { return quorvel::win::RemoveTrayEntry(hwnd()); }
+BOOL CDlgClicker::RemoveTrayIcon() { return m_trayEntry.Remove(); }
 
 LRESULT CDlgClicker::OnTaskbarCreated() {
     RemoveTrayIcon();  // the old shell took its entries with it

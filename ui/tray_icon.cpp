@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 namespace quorvel::win {
 
 namespace {
@@ -37,5 +39,18 @@ bool RemoveTrayEntry(HWND window) {
     NOTIFYICONDATAA data = TrayRecord(window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
 }
+
+void ShellTray::Attach(HWND window, HICON idleIcon, HICON runningIcon, std::string tip) {
+    window_ = window;
+    idleIcon_ = idleIcon;
+    runningIcon_ = runningIcon;
+    tip_ = std::move(tip);
+}
+
+bool ShellTray::Add(bool runningIcon) { return AddTrayEntry(window_, Icon(runningIcon), tip_); }
+
+bool ShellTray::ChangeIcon(bool runningIcon) { return ChangeTrayIcon(window_, Icon(runningIcon)); }
+
+bool ShellTray::Remove() { return RemoveTrayEntry(window_); }
 
 }  // namespace quorvel::win

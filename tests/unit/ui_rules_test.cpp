@@ -5,12 +5,14 @@
 
 #include <climits>
 #include <map>
+#include <vector>
 
 #include "app/start_up.h"
 #include "res/resource.h"
 #include "ui/control_states.h"
 #include "ui/pause_bounds.h"
 #include "ui/picker_path.h"
+#include "ui/tray_entry.h"
 #include "ui/web_links.h"
 
 namespace quorvel {
@@ -95,6 +97,30 @@ TEST(StartUp, SilentIsACaseSensitiveSubstring) {
     EXPECT_FALSE(IsSilentStart(":SILENT"));
     EXPECT_FALSE(IsSilentStart(""));
     EXPECT_FALSE(IsSilentStart(nullptr));
+}
+
+// Records the icon of every add, as the shell would show it.
+struct RecordingTrayShell : TrayShell {
+    bool Add(bool runningIcon) override {
+        added.push_back(runningIcon);
+        return true;
+    }
+    bool ChangeIcon(bool) override { return true; }
+    bool Remove() override { return true; }
+    std::vector<bool> added;
+};
+
+TEST(TrayEntry, AnEntryAddedAgainAfterAShellRestartShowsWhetherClicksRun) {
+    RecordingTrayShell shell;
+    TrayEntry entry(shell);
+    entry.Add();
+    entry.ShowRunning(true);
+    entry.Remove();
+    entry.Add();
+    entry.ShowRunning(false);
+    entry.Remove();
+    entry.Add();
+    EXPECT_EQ(shell.added, (std::vector<bool>{false, true, false}));
 }
 
 }  // namespace
