@@ -16,8 +16,9 @@ constexpr int kOutlineWidth = 2;
 using UniqueDc = win::Unique<HDC, &DeleteDC>;
 using UniqueBitmap = win::Unique<HBITMAP, &DeleteObject>;
 
+// Drawn over exactly the pixels that can be clicked.
 RECT OutlineRect(POINT a, POINT b) {
-    const Bounds span = SpanOf({a.x, a.y}, {b.x, b.y});
+    const Bounds span = ClickableBounds(PickBetween({a.x, a.y}, {b.x, b.y}));
     return {span.left, span.top, span.right, span.bottom};
 }
 
@@ -76,6 +77,10 @@ LRESULT CALLBACK PickerWindow::WindowProc(HWND window, UINT message, WPARAM wPar
     }
     auto* self = reinterpret_cast<PickerWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        self->window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);  // the member is gone already
+    }
     return self->OnMessage(message, wParam, lParam);
 }
 
@@ -111,9 +116,6 @@ LRESULT PickerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY:
-        window_ = nullptr;
-        break;
     default:
         break;
     }
@@ -137,8 +139,9 @@ void PickerWindow::MoveDrag(POINT client) {
 void PickerWindow::EndDrag(POINT client) {
     dragging_ = false;  // first, so that the release of the capture is not taken as a loss
     ReleaseCapture();
-    pick_ = Pick{{dragStart_.x + origin_.x, dragStart_.y + origin_.y},
-                 {client.x + origin_.x, client.y + origin_.y}};
+    // A click without a drag picks that one point.
+    pick_ = PickBetween({dragStart_.x + origin_.x, dragStart_.y + origin_.y},
+                        {client.x + origin_.x, client.y + origin_.y});
     DestroyWindow(window_);
 }
 

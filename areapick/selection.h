@@ -1,5 +1,6 @@
 #pragma once
-// The dragged area as the user sees it, whichever way the drag went. No <windows.h> here.
+// The dragged area as the user sees it and as it will be clicked, whichever way the drag went.
+// No <windows.h> here.
 
 #include <algorithm>
 
@@ -10,13 +11,19 @@ struct Point {
     int y;
 };
 
-// Where the drag began and where it ended, in screen coordinates, in that order.
+// The two corners handed to Quorvel: the top-left corner as the starting point and the
+// bottom-right one as the closing point, so that the width and height are never negative.
 struct Pick {
     Point start;
     Point end;
 };
 
-// Right and bottom are one past the last pixel, so that the outline covers both corners.
+constexpr Pick PickBetween(Point pressed, Point released) {
+    return {{std::min(pressed.x, released.x), std::min(pressed.y, released.y)},
+            {std::max(pressed.x, released.x), std::max(pressed.y, released.y)}};
+}
+
+// Right and bottom are one past the last pixel.
 struct Bounds {
     int left;
     int top;
@@ -24,8 +31,11 @@ struct Bounds {
     int bottom;
 };
 
-constexpr Bounds SpanOf(Point a, Point b) {
-    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1};
+// The pixels that rectangle mode can click for this pick: from the starting corner up to, not
+// including, the closing corner's column and row; a span of 0 is that one column or row.
+constexpr Bounds ClickableBounds(const Pick& pick) {
+    return {pick.start.x, pick.start.y, std::max(pick.end.x, pick.start.x + 1),
+            std::max(pick.end.y, pick.start.y + 1)};
 }
 
 }  // namespace quorvel::areapick

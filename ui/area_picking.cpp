@@ -52,6 +52,9 @@ void CDlgClicker::RunAreaPicker() {
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpFile = pickerPath.c_str();
     info.nShow = SW_SHOW;
+    // The picker needs the keyboard for Esc, and only the foreground program can hand it on;
+    // its process id is not known before it starts.
+    AllowSetForegroundWindow(ASFW_ANY);
     ShellExecuteExA(&info);  // a picker that cannot start picks nothing
     const quorvel::win::UniqueHandle picker(info.hProcess);
     if (picker) WaitForSingleObject(picker.get(), INFINITE);
