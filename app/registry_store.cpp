@@ -22,7 +22,7 @@ void RegistryStore::SetRoot(const std::string& company, const std::string& appli
         root_.clear();
         return;
     }
-    root_ = "Software\\" + company + "\\" + application;
+    root_ = parentKey_ + "\\" + company + "\\" + application;
 }
 
 std::string RegistryStore::SectionPath(const char* section) const { return root_ + "\\" + section; }

@@ -1,10 +1,12 @@
 #pragma once
 // The settings store in the current user's registry:
-// HKEY_CURRENT_USER\Software\<company>\<application>\<section>, one REG_DWORD per key.
+// HKEY_CURRENT_USER\Software\<company>\<application>\<section>, one REG_DWORD per key. Tests
+// put it under a scratch key of their own in place of Software.
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "app/settings_store.h"
 
@@ -12,6 +14,8 @@ namespace quorvel::win {
 
 class RegistryStore final : public SettingsStore {
 public:
+    explicit RegistryStore(std::string parentKey = "Software") : parentKey_(std::move(parentKey)) {}
+
     // Until rooted, reads give their default and writes fail.
     void SetRoot(const std::string& company, const std::string& application);
     bool IsRooted() const { return !root_.empty(); }
@@ -22,7 +26,8 @@ public:
 private:
     std::string SectionPath(const char* section) const;
 
-    std::string root_;  // "Software\<company>\<application>", empty while unrooted
+    std::string parentKey_;
+    std::string root_;  // "<parent>\<company>\<application>", empty while unrooted
 };
 
 }  // namespace quorvel::win

@@ -4,6 +4,7 @@
 #include "driver/message_box.h"
 #include "driver/registry_probe.h"
 #include "driver/wait.h"
+#include "tests/support/saved_key.h"
 
 #include <algorithm>
 
@@ -13,6 +14,10 @@ namespace {
 
 // The first start of a wine program in a fresh session can take a while.
 constexpr DWORD kStartTimeoutMs = 20000;
+
+// Registered before main runs: the suite gives back the user's own settings when it ends.
+const ::testing::Environment* const kUsersSettings = ::testing::AddGlobalTestEnvironment(
+    new quorvel::testing::SavedKey(quorvel::testing::kUsersSettingsKey));
 
 std::string DirectoryOfThisProgram() {
     char path[MAX_PATH] = {};

@@ -13,7 +13,8 @@ namespace e2e {
 // The program under test, found beside this test program's build output.
 std::string QuorvelExePath();
 
-// Each case starts from an empty HKCU\Software\Vantrel and ends the program it started.
+// Each case starts from an empty HKCU\Software\Vantrel and ends the program it started; the
+// user's own settings are saved before the suite and put back after it.
 class QuorvelTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -13,11 +13,17 @@
 #include "app/settings_keys.h"
 #include "areapick/picker_window.h"
 #include "platform/handles.h"
+#include "tests/support/saved_key.h"
 
 namespace quorvel::areapick {
 namespace {
 
 constexpr char kCompanyPath[] = "Software\\Vantrel";
+
+// The real picker writes the user's settings key: the suite gives it back when it ends.
+const ::testing::Environment* const kUsersSettings = ::testing::AddGlobalTestEnvironment(
+    new quorvel::testing::SavedKey(quorvel::testing::kUsersSettingsKey));
+
 // The first start of a program in a fresh wine session can take a while.
 constexpr DWORD kTimeoutMs = 20000;
 
@@ -79,7 +85,7 @@ void PressKey(WORD virtualKey) {
     ASSERT_EQ(SendInput(2, inputs.data(), sizeof(INPUT)), 2u);
 }
 
-class AreaPickerTest : public testing::Test {
+class AreaPickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);  // absent already is fine

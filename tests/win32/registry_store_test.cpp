@@ -6,12 +6,16 @@
 #include <string>
 
 #include "platform/handles.h"
+#include "tests/support/saved_key.h"
 
 namespace quorvel::win {
 namespace {
 
-constexpr char kCompanyPath[] = "Software\\Vantrel";
-constexpr char kSettingsPath[] = "Software\\Vantrel\\Quorvel\\Settings";
+// A scratch key of the tests' own stands in for Software: a user's settings are never touched.
+constexpr char kScratchKey[] = "Software\\Quorvel registry store tests";
+constexpr char kCompanyPath[] = "Software\\Quorvel registry store tests\\Vantrel";
+constexpr char kSettingsPath[] =
+    "Software\\Quorvel registry store tests\\Vantrel\\Quorvel\\Settings";
 
 bool KeyExists(const char* path) {
     HKEY opened = nullptr;
@@ -44,7 +48,7 @@ int RunProbe(const std::string& arguments) {
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string probe(path, length);
     probe.replace(probe.find_last_of('\\') + 1, std::string::npos, "settings_probe.exe");
-    std::string commandLine = "\"" + probe + "\" " + arguments;
+    std::string commandLine = "\"" + probe + "\" \"" + kScratchKey + "\" " + arguments;
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -66,19 +70,19 @@ int RunProbe(const std::string& arguments) {
     return static_cast<int>(exitCode);
 }
 
-class RegistryStoreTest : public testing::Test {
+class RegistryStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);  // absent already is fine
+        RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey);  // absent already is fine
         store.SetRoot("Vantrel", "Quorvel");
     }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath); }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey); }
 
-    RegistryStore store;
+    RegistryStore store{kScratchKey};
 };
 
 TEST_F(RegistryStoreTest, UnrootedStoreReadsDefaultsAndRefusesWrites) {
-    RegistryStore unrooted;
+    RegistryStore unrooted{kScratchKey};
     EXPECT_EQ(unrooted.GetProfileInt("Settings", "m_iLocX", 17), 17);
     EXPECT_FALSE(unrooted.WriteProfileInt("Settings", "m_iLocX", 5));
     unrooted.SetRoot("", "Quorvel");
@@ -93,7 +97,7 @@ TEST_F(RegistryStoreTest, ReadingAnAbsentValueGivesTheDefaultAndCreatesNothing) 
     ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocX", 3));
     EXPECT_EQ(store.GetProfileInt("Settings", "m_iLocWidth", -4), -4);
     EXPECT_EQ(store.GetProfileInt("Social", "Googled", 0), 0);
-    EXPECT_FALSE(KeyExists("Software\\Vantrel\\Quorvel\\Social"));
+    EXPECT_FALSE(KeyExists((std::string(kCompanyPath) + "\\Quorvel\\Social").c_str()));
 }
 
 TEST_F(RegistryStoreTest, ValuesRoundTripAsDwordsIncludingNegatives) {
@@ -128,7 +132,7 @@ TEST_F(RegistryStoreTest, SectionsAreSeparateKeys) {
     ASSERT_TRUE(store.WriteProfileInt("Social", "Googled", 1));
     EXPECT_EQ(store.GetProfileInt("Settings", "Googled", 0), 7);
     EXPECT_EQ(store.GetProfileInt("Social", "Googled", 0), 1);
-    EXPECT_TRUE(KeyExists("Software\\Vantrel\\Quorvel\\Social"));
+    EXPECT_TRUE(KeyExists((std::string(kCompanyPath) + "\\Quorvel\\Social").c_str()));
 }
 
 TEST_F(RegistryStoreTest, AWriteIsSeenAtOnceByAnotherProcessBothWays) {
@@ -139,6 +143,26 @@ TEST_F(RegistryStoreTest, AWriteIsSeenAtOnceByAnotherProcessBothWays) {
     // The area picker's direction: it writes and exits, then we read.
     ASSERT_EQ(RunProbe("write Settings m_oClosingPoint.x 640"), 1);
     EXPECT_EQ(store.GetProfileInt("Settings", "m_oClosingPoint.x", 0), 640);
+}
+
+// What the end-to-end suites rely on to give a user's settings back, even after a failure.
+TEST_F(RegistryStoreTest, ASavedKeyIsPutBackAsItWasAndALaterOneIsRemoved) {
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocX", 77));
+    quorvel::testing::SavedKey saved(kCompanyPath);
+    saved.SetUp();
+    RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocY", 5));
+    saved.TearDown();
+    EXPECT_EQ(store.GetProfileInt("Settings", "m_iLocX", 0), 77);
+    EXPECT_EQ(store.GetProfileInt("Settings", "m_iLocY", 0), 0);
+    EXPECT_FALSE(KeyExists(saved.CopyPath().c_str()));
+
+    RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);
+    quorvel::testing::SavedKey nothingToSave(kCompanyPath);
+    nothingToSave.SetUp();
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocY", 5));
+    nothingToSave.TearDown();
+    EXPECT_FALSE(KeyExists(kCompanyPath));
 }
 
 }  // namespace
