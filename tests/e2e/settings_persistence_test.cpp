@@ -1,5 +1,6 @@
 #include "driver/control_ids.h"
 #include "driver/foreground.h"
+#include "driver/keyboard.h"
 #include "driver/mouse.h"
 #include "driver/registry_probe.h"
 #include "driver/wait.h"
@@ -94,6 +95,32 @@ TEST_F(SettingsPersistence, ArrowClicksStepTheFieldUpOrDownAndSaveIt) {
     window().Click(id::kInRectangleRadio);
     ClickArrow(window(), id::kSpinLocWidth, true);
     EXPECT_TRUE(StoredBecomes("m_iLocWidth", 101)) << window().Text(id::kLocWidth);
+}
+
+TEST_F(SettingsPersistence, EachKeystrokeIsSavedAndARefusedTextBringsTheMessage) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_TRUE(BringToForeground(window().handle(), kPromptMs));
+    const RECT field = window().ScreenRect(id::kClickCount);
+    ClickWithLeftButton({(field.left + field.right) / 2, (field.top + field.bottom) / 2});
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return FocusInThreadOf(window().handle()) ==
+                   GetDlgItem(window().handle(), id::kClickCount);
+        },
+        kPromptMs));
+
+    PressCombination(0, VK_END);
+    PressCombination(0, '5');
+    EXPECT_TRUE(StoredBecomes("m_iFixedClicksCount", 105)) << window().Text(id::kClickCount);
+    PressCombination(0, '7');
+    EXPECT_TRUE(StoredBecomes("m_iFixedClicksCount", 1057)) << window().Text(id::kClickCount);
+
+    // A lone minus sign is no integer.
+    PressCombination(0, VK_HOME);
+    PressCombination(MOD_SHIFT, VK_END);
+    PressCombination(0, VK_OEM_MINUS);
+    EXPECT_NE(DismissNextMessageBox().find("integer"), std::string::npos);
+    EXPECT_EQ(RegistryProbe::Read("Settings", "m_iFixedClicksCount"), 1057u);
 }
 
 TEST_F(SettingsPersistence, ClickingARadioButtonWritesAllSettings) {

@@ -130,7 +130,8 @@ TEST_F(TrayAndWindowStates, EveryWayOutEndsTheProgram) {
          {WayOut{"close message", WM_CLOSE, 0}, WayOut{"close command", WM_SYSCOMMAND, SC_CLOSE},
           WayOut{"cancel command", WM_COMMAND, IDCANCEL},
           WayOut{"tray Exit", WM_COMMAND, id::kTrayExit},
-          WayOut{"context Exit", WM_COMMAND, id::kContextExit}}) {
+          WayOut{"context Exit", WM_COMMAND, id::kContextExit},
+          WayOut{"log-off or shut-down", WM_QUERYENDSESSION, 0}}) {
         SCOPED_TRACE(way.name);
         ASSERT_NO_FATAL_FAILURE(Launch());
         PostMessageA(window().handle(), way.message, way.wParam, 0);
