@@ -1,3 +1,4 @@
+#include "driver/command_ids.h"
 #include "driver/control_ids.h"
 #include "driver/main_window.h"
 #include "driver/quorvel_process.h"
@@ -22,11 +23,15 @@ TEST_F(StartUp, SilentStartKeepsTheWindowHidden) {
 
 TEST_F(StartUp, SecondStartShowsTheRunningWindowAndEnds) {
     ASSERT_NO_FATAL_FAILURE(Launch());
+    // Hidden first, or the window would have been on screen whatever the second start did.
+    window().Click(id::kHideToTrayButton);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) == FALSE; }, kPromptMs));
 
     QuorvelProcess second(QuorvelExePath(), "");
     ASSERT_TRUE(second.started());
 
     EXPECT_TRUE(second.WaitForExit(kExitTimeoutMs)) << "the second start did not end";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) != FALSE; }, kPromptMs));
     EXPECT_EQ(FindMainWindow(second.id()), nullptr);
     EXPECT_EQ(CountWindowsTitledQuorvel(), 1);
 }

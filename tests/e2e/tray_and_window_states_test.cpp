@@ -1,3 +1,7 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <memory>
 #include <string>
 
@@ -163,19 +167,38 @@ TEST_F(TrayAndWindowStates, CursorReadoutFollowsTheCursor) {
     }
 }
 
+// The shell only modifies an entry it holds, so this tells whether the program's entry is there.
+bool TrayEntryExists(HWND window) {
+    NOTIFYICONDATAA entry{};
+    entry.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    entry.hWnd = window;
+    entry.uID = id::kTrayIconId;
+    entry.uFlags = NIF_TIP;
+    lstrcpynA(entry.szTip, "Quorvel", sizeof entry.szTip);
+    return Shell_NotifyIconA(NIM_MODIFY, &entry) != FALSE;
+}
+
 TEST_F(TrayAndWindowStates, ShellRestartKeepsTheProgramAndItsTrayMenu) {
     ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_TRUE(TrayEntryExists(window().handle()));
+    // A restarted shell has lost the entries of the one before it.
+    NOTIFYICONDATAA lost{};
+    lost.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    lost.hWnd = window().handle();
+    lost.uID = id::kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &lost));
+    ASSERT_FALSE(TrayEntryExists(window().handle()));
 
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     Send(window().handle(), taskbarCreated, 0, 0);
 
-    EXPECT_TRUE(IsWindow(window().handle()));
+    EXPECT_TRUE(TrayEntryExists(window().handle())) << "the entry was not added again";
     PostTrayEvent(WM_RBUTTONUP);
     const HWND menu = WaitForTrayMenu();
     ASSERT_NE(menu, nullptr) << "the tray menu is gone after the shell restart";
     PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WaitUntil([&] { return FindOpenPopupMenu(process().id()) == nullptr; }, kPromptMs));
-    window().Click(id::kHideToTrayButton);
+    ASSERT_NO_FATAL_FAILURE(Hide());
     SendTrayEvent(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(Visible());
 }

@@ -95,7 +95,9 @@ protected:
         std::size_t buttonMessages;
     };
     RunStart StartRun() const {
-        recorder_->WaitUntilReady(e2e::kPromptMs);
+        // Otherwise "no click arrived" would pass with clicks landing elsewhere.
+        EXPECT_TRUE(recorder_->WaitUntilReady(e2e::kPromptMs))
+            << "the click recorder is not on top";
         recorder_->Clear();
         window_.PressShortcutKey();
         HWND box = nullptr;

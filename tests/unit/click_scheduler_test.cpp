@@ -283,6 +283,8 @@ TEST_F(SeededRunTest, TwoStartsInTheSameSecondRepeatTheRun) {
     RunArmedTicks(100);
     const std::vector<Point> firstPoints = cursor.moves;
     const std::vector<std::uint32_t> firstArmings = timer.armings;
+    ASSERT_FALSE(firstPoints.empty()) << "the first run clicked nowhere: nothing to repeat";
+    ASSERT_GT(firstArmings.size(), 1u);
     cursor.moves.clear();
     timer.armings.clear();
 

@@ -20,6 +20,7 @@ constexpr int kContextSettings = 32774;
 
 // The message the tray entry sends the main window, with the mouse event in lParam.
 constexpr UINT kTrayNotify = WM_USER + 1;
+constexpr UINT kTrayIconId = 90;
 
 // Fields of the click timing dialog.
 constexpr int kPressMinDelay = 1051;
