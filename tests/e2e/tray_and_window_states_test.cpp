@@ -167,12 +167,18 @@ TEST_F(TrayAndWindowStates, CursorReadoutFollowsTheCursor) {
     }
 }
 
-// The shell only modifies an entry it holds, so this tells whether the program's entry is there.
-bool TrayEntryExists(HWND window) {
+// The program's entry as another process names it to the shell: its window and id 90.
+NOTIFYICONDATAA ProgramsTrayEntry(HWND window) {
     NOTIFYICONDATAA entry{};
     entry.cbSize = NOTIFYICONDATAA_V2_SIZE;
     entry.hWnd = window;
     entry.uID = id::kTrayIconId;
+    return entry;
+}
+
+// The shell only modifies an entry it holds, so this tells whether the program's entry is there.
+bool TrayEntryExists(HWND window) {
+    NOTIFYICONDATAA entry = ProgramsTrayEntry(window);
     entry.uFlags = NIF_TIP;
     lstrcpynA(entry.szTip, "Quorvel", sizeof entry.szTip);
     return Shell_NotifyIconA(NIM_MODIFY, &entry) != FALSE;
@@ -182,10 +188,7 @@ TEST_F(TrayAndWindowStates, ShellRestartKeepsTheProgramAndItsTrayMenu) {
     ASSERT_NO_FATAL_FAILURE(Launch());
     ASSERT_TRUE(TrayEntryExists(window().handle()));
     // A restarted shell has lost the entries of the one before it.
-    NOTIFYICONDATAA lost{};
-    lost.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    lost.hWnd = window().handle();
-    lost.uID = id::kTrayIconId;
+    NOTIFYICONDATAA lost = ProgramsTrayEntry(window().handle());
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &lost));
     ASSERT_FALSE(TrayEntryExists(window().handle()));
 
