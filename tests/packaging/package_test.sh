@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# The release as its users meet it. Builds the packages unsigned, and newer ones signed with a
+# throwaway certificate; checks the signatures; in a fresh wine prefix installs the x64 package,
+# starts the installed program, upgrades it, refuses a downgrade and uninstalls it; lists the x86
+# package, which cannot run here. Ends with "package test: N passed, N failed".
+set -uo pipefail
+cd "$(dirname "$0")/../.." || exit 1
+work=$PWD/build/package-test
+release_dist=$PWD/build/dist
+newer_dist=$work/newer
+newer_version=2.0.1.0
+
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>&1; then
+        passed=$((passed + 1))
+        echo "ok   $what"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $what"
+    fi
+}
+finish() {
+    echo "package test: $passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit
+}
+wait_for() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+last_lines_say() { tail -n 4 "$1" | grep -q "$2"; }
+holds_utf16() { python3 -c 'import sys; sys.exit(sys.argv[1].encode("utf-16-le") not in open(sys.argv[2], "rb").read())' "$1" "$2"; }
+flip_middle_byte() {
+    python3 -c 'import sys; d = bytearray(open(sys.argv[1], "rb").read()); d[len(d) // 2] ^= 0xFF; open(sys.argv[2], "wb").write(d)' "$1" "$2"
+}
+verifies() { osslsigncode verify -CAfile "$work/signer.pem" -in "$1"; }
+fails_to_verify() { ! verifies "$1"; }
+
+rm -rf "$work"
+mkdir -p "$work"
+
+# --- The packages -------------------------------------------------------------------------------
+
+scripts/package >"$work/package.log" 2>&1
+check "scripts/package makes the release unsigned" test $? -eq 0
+[ "$failed" -eq 0 ] || { cat "$work/package.log"; finish; }
+version=$(sed -n 's/^version=//p' build/package/win64/package.env)
+release_msi=$release_dist/Quorvel-$version-x64.msi
+check "its last lines say the packages are unsigned, and why" \
+    sh -c "$(declare -f last_lines_say); last_lines_say '$work/package.log' UNSIGNED && last_lines_say '$work/package.log' 'would not start'"
+dist_is_complete() (
+    cd "$release_dist" && [ "$(find . -type f | wc -l)" -eq 5 ] && [ "$(wc -l <SHA256SUMS)" -eq 4 ] &&
+        sha256sum --quiet -c SHA256SUMS
+)
+check "build/dist holds the five files, and SHA256SUMS matches them" dist_is_complete
+check "the portable zip holds the two programs and the how-to" \
+    test "$(unzip -Z1 "$release_dist/Quorvel-$version-x64.zip" | sort | tr '\n' ' ')" = "Areapick.exe Quorvel.exe README.txt "
+unzip -p "$release_dist/Quorvel-$version-x64.zip" Quorvel.exe >"$work/unsigned.exe"
+check "unsigned programs ask for uiAccess=\"false\"" grep -aq 'uiAccess="false"' "$work/unsigned.exe"
+
+# A throwaway code-signing certificate, trusted by nothing but the checks below.
+openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Quorvel test signer" \
+    -addext "extendedKeyUsage=codeSigning" -keyout "$work/signer.key" -out "$work/signer.pem" \
+    >/dev/null 2>&1
+openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" -out "$work/signer.pfx" \
+    -passout pass:throwaway >/dev/null 2>&1
+QUORVEL_VERSION=$newer_version QUORVEL_DIST=$newer_dist QUORVEL_SIGNING_PFX=$work/signer.pfx \
+    QUORVEL_SIGNING_PASSWORD=throwaway scripts/package >"$work/package-signed.log" 2>&1
+check "scripts/package makes a newer release, signed" test $? -eq 0
+[ "$failed" -eq 0 ] || { cat "$work/package-signed.log"; finish; }
+newer_msi=$newer_dist/Quorvel-$newer_version-x64.msi
+
+# Every signed file: both installers, and the programs inside them and inside the zips.
+signed=("$newer_dist"/*.msi)
+for arch in x64 x86; do
+    mkdir -p "$work/msi-$arch" "$work/zip-$arch"
+    (cd "$work/msi-$arch" && msiextract "$newer_dist/Quorvel-$newer_version-$arch.msi" >/dev/null)
+    unzip -q -o "$newer_dist/Quorvel-$newer_version-$arch.zip" -d "$work/zip-$arch"
+    signed+=("$(find "$work/msi-$arch" -name Quorvel.exe)" "$(find "$work/msi-$arch" -name Areapick.exe)")
+    signed+=("$work/zip-$arch/Quorvel.exe" "$work/zip-$arch/Areapick.exe")
+done
+for file in "${signed[@]}"; do
+    check "signature verifies: ${file#"$work"/}" verifies "$file"
+done
+flip_middle_byte "$newer_msi" "$work/changed.msi"
+flip_middle_byte "$work/zip-x64/Quorvel.exe" "$work/changed.exe"
+check "an installer with one byte changed does not verify" fails_to_verify "$work/changed.msi"
+check "a program with one byte changed does not verify" fails_to_verify "$work/changed.exe"
+check "signed installed programs ask for uiAccess=\"true\"" \
+    grep -aq 'uiAccess="true"' "$(find "$work/msi-x64" -name Quorvel.exe)"
+check "signed portable programs ask for uiAccess=\"false\"" grep -aq 'uiAccess="false"' "$work/zip-x64/Quorvel.exe"
+
+# --- The x86 installer, which cannot run here ---------------------------------------------------
+
+x86_msi=$release_dist/Quorvel-$version-x86.msi
+check "the x86 installer is a 32-bit package" sh -c "msiinfo suminfo '$x86_msi' | grep -q '^Template: Intel;'"
+check "it installs into the 32-bit Program Files" \
+    sh -c "msiinfo export '$x86_msi' Directory | grep -q '^INSTALLDIR	ProgramFilesFolder	Quorvel'"
+check "it holds Quorvel.exe and Areapick.exe" \
+    sh -c "msiinfo export '$x86_msi' File | cut -f 3 | grep -c '^Quorvel.exe$\|^Areapick.exe$' | grep -qx 2"
+check "its programs are 32-bit" \
+    sh -c "x86_64-w64-mingw32-objdump -f '$(find "$work/msi-x86" -name Quorvel.exe)' | grep -q 'pei-i386'"
+
+# --- Install, start, upgrade, downgrade and uninstall under wine ---------------------------------
+
+source scripts/lib/wine-session.sh
+start_wine_session "$work/prefix"
+trap end_wine_session EXIT
+
+install_dir=$WINEPREFIX/drive_c/Program\ Files/Quorvel
+settings_key='HKCU\Software\Vantrel\Quorvel\Settings'
+msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn /l*v "$(winepath -w "$3")"; }
+reg_data() { tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print; exit }'; }
+reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | reg_data "$2"; }
+# The installed-programs entries named Quorvel, one key per line.
+entries() {
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+        tr -d '\r' | awk '/^HKEY_/ { key = $0 } $1 == "DisplayName" && $3 == "Quorvel" { print key }'
+}
+one_entry_of() {
+    local list
+    list=$(entries)
+    [ "$(printf '%s\n' "$list" | grep -c .)" -eq 1 ] && [ "$(reg_value "$list" DisplayVersion)" = "$1" ]
+}
+shortcut_count() { find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Quorvel.lnk' | wc -l; }
+web_link_is() { grep -q "$1\[\] = \"$2\";" ui/web_links.h; }
+main_window() { xwininfo -root -tree 2>/dev/null | grep -q '"Quorvel"'; }
+not_running() { ! kill -0 "$1" 2>/dev/null; }
+
+# The user's settings from before: uninstalling must leave them.
+wine reg add "$settings_key" /v m_iLocX /t REG_DWORD /d 123 /f >/dev/null 2>&1
+
+msiexec /i "$release_msi" "$work/install.log"
+check "msiexec /i /qn installs $version" test $? -eq 0
+check "both programs are in Program Files\\Quorvel" test -f "$install_dir/Quorvel.exe" -a -f "$install_dir/Areapick.exe"
+check "a Start-menu shortcut \"Quorvel\"" test "$(shortcut_count)" -eq 1
+check "one installed-programs entry, version $version" one_entry_of "$version"
+entry=$(entries | head -n 1)
+check "the entry names the publisher Vantrel" test "$(reg_value "$entry" Publisher)" = Vantrel
+check "the entry links the product page" web_link_is kProductPage "$(reg_value "$entry" URLInfoAbout)"
+check "the entry links the support page" web_link_is kSupportPage "$(reg_value "$entry" HelpLink)"
+product_icon=$(wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | reg_data ProductIcon)
+check "the entry's icon is installed" test -s "$(winepath -u "$product_icon" 2>/dev/null)"
+
+wine "C:\\Program Files\\Quorvel\\Quorvel.exe" >/dev/null 2>&1 &
+program=$!
+check "the installed Quorvel.exe shows its main window" wait_for 60 main_window
+# Closing the window ends the program, as its close button does.
+wine taskkill /im Quorvel.exe >/dev/null 2>&1
+check "the program ends when its window is closed" wait_for 30 not_running "$program"
+
+msiexec /i "$newer_msi" "$work/upgrade.log"
+check "msiexec /i /qn upgrades to $newer_version" test $? -eq 0
+check "after the upgrade: one entry, version $newer_version" one_entry_of "$newer_version"
+check "after the upgrade: the newer Quorvel.exe" holds_utf16 "$newer_version" "$install_dir/Quorvel.exe"
+check "after the upgrade: the newer Areapick.exe" holds_utf16 "$newer_version" "$install_dir/Areapick.exe"
+check "after the upgrade: one shortcut" test "$(shortcut_count)" -eq 1
+
+msiexec /i "$release_msi" "$work/downgrade.log"
+check "installing $version over $newer_version is refused" test $? -ne 0
+check "after the refusal: still one entry, version $newer_version" one_entry_of "$newer_version"
+# Wine's msiexec neither shows nor logs the message of a failed launch condition: read it from the package.
+check "the refusal says why" sh -c "msiinfo export '$release_msi' LaunchCondition |
+    grep -q '^NOT WIX_DOWNGRADE_DETECTED	A newer version of Quorvel is already installed'"
+
+msiexec /x "$newer_msi" "$work/uninstall.log"
+check "msiexec /x /qn uninstalls" test $? -eq 0
+check "the programs and their folder are gone" test ! -e "$install_dir"
+check "the shortcut is gone" test "$(shortcut_count)" -eq 0
+check "the installed-programs entry is gone" test -z "$(entries)"
+check "the user's settings are kept" test "$(reg_value "$settings_key" m_iLocX)" = 0x7b
+
+finish
