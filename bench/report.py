@@ -146,7 +146,7 @@ def cadence_goals(results):
                for r in judged]
     goals.append((f"Quorvel mean period within {MEAN_GOAL_MS:g} ms of D at D >= "
                   f"{GOALS_FROM_DELAY_MS} ms", bool(judged) and max(offsets) <= MEAN_GOAL_MS,
-                  f"worst block {format_ms(max(offsets, default=None))} ms off"))
+                  f"worst block {format_offset_ms(max(offsets, default=None))} ms off"))
 
     worst = worst_p99(judged)
     goals.append((f"Quorvel p99 error <= {P99_GOAL_MS:g} ms at D >= {GOALS_FROM_DELAY_MS} ms",
@@ -276,7 +276,7 @@ def format_ms(value):
 
 
 def format_offset_ms(value):
-    return "n/a" if value is None else f"{value:+.3f}"
+    return "n/a" if value is None or math.isinf(value) else f"{value:+.3f}"
 
 
 def goal_table(goals):
