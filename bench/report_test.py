@@ -81,8 +81,9 @@ class AnalyseBlockTest(unittest.TestCase):
         self.assertIsNone(result.drift_ms)
 
 
-def result(source, delay, p99, received=200, asked=200):
-    return report.BlockResult(block(source, delay, asked), received, delay, p99, p99, p99, 0.0)
+def result(source, delay, p99, received=200, asked=200, mean_offset=0.0):
+    return report.BlockResult(block(source, delay, asked), received, delay + mean_offset, p99, p99,
+                              p99, 0.0)
 
 
 def verdicts(results):
@@ -93,24 +94,29 @@ class CadenceGoalsTest(unittest.TestCase):
     def test_met_when_precise_complete_and_ahead_of_the_peer(self):
         results = [result("Quorvel", 20, 1.5), result("peer", 20, 1.6),
                    result("Quorvel", 10, 5.0), result("peer", 10, 6.0)]
-        self.assertEqual(verdicts(results), {"p99": True, "loses": True, "never": True})
+        self.assertEqual(verdicts(results),
+                         {"mean": True, "p99": True, "loses": True, "never": True})
 
-    def test_the_precision_goal_ignores_delays_below_20_ms(self):
-        results = [result("Quorvel", 20, 2.0), result("Quorvel", 10, 9.0)]
-        self.assertTrue(verdicts(results)["p99"])
+    def test_the_goals_ignore_delays_below_20_ms_and_fail_just_past_their_limits(self):
+        results = [result("Quorvel", 20, 2.0, mean_offset=-0.05), result("peer", 20, 2.0),
+                   result("Quorvel", 10, 9.0, mean_offset=3.0), result("peer", 10, 1.0)]
+        self.assertEqual(verdicts(results),
+                         {"mean": True, "p99": True, "loses": True, "never": True})
         self.assertFalse(verdicts([result("Quorvel", 20, 2.01)])["p99"])
+        self.assertFalse(verdicts([result("Quorvel", 20, 1.0, mean_offset=0.051)])["mean"])
 
-    def test_a_lost_click_fails_and_a_worse_block_than_the_peer_fails(self):
+    def test_a_lost_or_surplus_click_fails_and_a_worse_block_than_the_peer_fails(self):
         results = [result("Quorvel", 50, 1.0, received=199), result("peer", 50, 3.0),
-                   result("Quorvel", 10, 4.0), result("peer", 10, 3.0)]
+                   result("Quorvel", 20, 4.0), result("peer", 20, 3.0)]
         got = verdicts(results)
         self.assertFalse(got["loses"])
         self.assertFalse(got["never"])
+        self.assertFalse(verdicts([result("Quorvel", 50, 1.0, received=201)])["loses"])
 
-    def test_a_block_without_periods_is_worse_than_any_peer(self):
+    def test_a_block_without_periods_fails_every_goal(self):
         silent = report.BlockResult(block("Quorvel", 20, 200), 0, None, None, None, None, None)
-        self.assertFalse(verdicts([silent, result("peer", 20, 40.0)])["never"])
-        self.assertFalse(verdicts([silent])["p99"])
+        self.assertEqual(verdicts([silent, result("peer", 20, 40.0)]),
+                         {"mean": False, "p99": False, "loses": False, "never": False})
 
 
 class FootprintGoalsTest(unittest.TestCase):
@@ -119,6 +125,7 @@ class FootprintGoalsTest(unittest.TestCase):
         "quorvel_idle_cpu_ticks": "9", "control_idle_cpu_ticks": "3",
         "quorvel_rss_start_kb": "25000", "control_rss_start_kb": "23500",
         "quorvel_rss_after_1000_kb": "25100", "quorvel_rss_after_10000_kb": "25164",
+        "quorvel_clicks_at_1000": "1000", "quorvel_clicks_at_10000": "10000",
         "control_rss_end_kb": "23500", "footprint_clicks_received": "10000",
         "size_x86_Quorvel.exe": str(600 * 1024),
     }
@@ -137,6 +144,11 @@ class FootprintGoalsTest(unittest.TestCase):
                      **{"size_x86_Quorvel.exe": str(600 * 1024 + 1)})
         self.assertEqual(self.goals(facts, quorvel_launch=(400.0, 311.0, 200.0)),
                          [False, True, False, False, False])
+
+    def test_clicks_that_never_came_and_a_launch_that_timed_out_fail(self):
+        facts = dict(self.FACTS, quorvel_clicks_at_10000="9999")
+        self.assertFalse(self.goals(facts)[2])
+        self.assertFalse(self.goals(quorvel_launch=(300.0, None, 300.0))[3])
 
     def test_memory_at_the_end_is_judged_against_the_control_at_the_end(self):
         facts = dict(self.FACTS, control_rss_end_kb="23000", quorvel_rss_after_1000_kb="25164")

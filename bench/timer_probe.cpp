@@ -1,6 +1,7 @@
 // Measures the clocks that bound a timer-driven click cadence on this system: the performance
-// counter's rate, what a window timer asked for 1 ms and for 20 ms really delivers, and how long
-// Sleep(1) takes. Prints "<name> <value>" lines, times in milliseconds.
+// counter's rate, what a window timer (SetTimer on a window, as Quorvel's timer 1) asked for 1 ms
+// and for 20 ms really delivers, and how long Sleep(1) takes. Prints "<name> <value>" lines,
+// times in milliseconds.
 
 #include <windows.h>
 
@@ -30,20 +31,32 @@ double Percentile(std::vector<double> values, double fraction) {
     return values[index];
 }
 
-// The periods between successive WM_TIMER messages of one thread timer.
-std::vector<double> TimerPeriods(UINT requestedMs) {
+constexpr UINT_PTR kTimerId = 1;
+
+// A message-only window is enough to own a window timer.
+HWND CreateTimerWindow() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "QuorvelTimerProbe";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                           windowClass.hInstance, nullptr);
+}
+
+// The periods between successive WM_TIMER messages of one window timer.
+std::vector<double> TimerPeriods(HWND window, UINT requestedMs) {
     std::vector<double> periods;
-    const UINT_PTR timer = SetTimer(nullptr, 0, requestedMs, nullptr);
-    if (timer == 0) return periods;
+    if (window == nullptr || SetTimer(window, kTimerId, requestedMs, nullptr) == 0) return periods;
     LONGLONG previous = 0;
     MSG message;
-    while (periods.size() < kTicks && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (message.message != WM_TIMER) continue;
+    while (periods.size() < kTicks && GetMessageA(&message, window, 0, 0) > 0) {
+        if (message.message != WM_TIMER || message.wParam != kTimerId) continue;
         const LONGLONG now = Now();
         if (previous != 0) periods.push_back(Milliseconds(now - previous));
         previous = now;
     }
-    KillTimer(nullptr, timer);
+    KillTimer(window, kTimerId);
     return periods;
 }
 
@@ -72,8 +85,9 @@ int main() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     std::printf("counter_hz %lld\n", frequency.QuadPart);
-    PrintSummary("timer_1ms_period", TimerPeriods(1));
-    PrintSummary("timer_20ms_period", TimerPeriods(20));
+    const HWND window = CreateTimerWindow();
+    PrintSummary("timer_1ms_period", TimerPeriods(window, 1));
+    PrintSummary("timer_20ms_period", TimerPeriods(window, 20));
     PrintSummary("sleep_1ms", SleepDurations(1));
     return 0;
 }

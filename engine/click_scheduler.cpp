@@ -18,6 +18,8 @@ constexpr const char* kDoubleClickMaxKey = "DOUBLE_CLICKS_MAX_DELAY";
 
 constexpr int kStopAfterCount = 1;
 constexpr int kFixedDelay = 1;
+// A window timer may fire a little before its time; within this it counts as on time.
+constexpr std::int64_t kEarlyTickToleranceMicroseconds = 1000;
 
 }  // namespace
 
@@ -26,6 +28,7 @@ ClickScheduler::ClickScheduler(SchedulerHost& host, ClickTimerPort& timer, Mouse
     : m_host(host), m_timer(timer), m_mouse(mouse), m_cursor(cursor) {}
 
 void ClickScheduler::StartStopClicking() {
+    ++m_keyPresses;
     if (m_bClicking) {
         Stop();
     } else {
@@ -34,19 +37,24 @@ void ClickScheduler::StartStopClicking() {
 }
 
 void ClickScheduler::Start() {
+    const std::uint64_t keyPress = m_keyPresses;
     m_nClicksDone = 0;
     // Truncating the seconds to 32 bits is how the runtime's seed takes them too.
     m_random.Seed(static_cast<unsigned>(m_host.CalendarSeconds()));
     m_host.ShowStatus(ClicksScheduledText(m_host.NowText()));
-    if (ScheduleNextClick() == ScheduleOutcome::CountLimitReached) return;
+    // From here the run is under way: a key press while one of its boxes is open stops it.
+    m_bClicking = true;
+    m_timer.HoldPrecision();
+    const ScheduleOutcome outcome = ScheduleNextClick();
+    if (keyPress != m_keyPresses || outcome == ScheduleOutcome::CountLimitReached) return;
     // A failed arming still counts as a started run, so that the next key press ends it.
     SetRunningIcon(true);
-    m_bClicking = true;
 }
 
 void ClickScheduler::Stop() {
     m_timer.Kill();
     m_timerArmed = false;
+    m_timer.ReleasePrecision();
     SetRunningIcon(false);
     ShowIdleStatus();
     m_bClicking = false;
@@ -55,20 +63,27 @@ void ClickScheduler::Stop() {
 void ClickScheduler::OnClickTimer() {
     // A tick already queued when the run stopped or halted must not click.
     if (!m_timerArmed) return;
-    Tick tick{m_host.SteadyMicroseconds(), 0};
+    // Nor may one that comes well before its click is due (left over from an earlier run, or
+    // a timer that fired early): it only waits on.
+    const std::int64_t now = m_host.SteadyMicroseconds();
+    if (now < m_dueMicroseconds - kEarlyTickToleranceMicroseconds) {
+        if (!ArmUntilDue(now)) m_host.ShowStopMessage(kArmingFailureText);
+        return;
+    }
     // Timer 1 is a one-shot timer, armed anew after every click.
     m_timer.Kill();
     m_timerArmed = false;
     PickClickPoint(m_settings, m_desktop, m_random, m_cursor, m_ptLastClick);
+    std::int64_t pausedMilliseconds = 0;
     if (m_settings.radioClickType >= 0)
-        tick.pausedMilliseconds = m_clickSender.Click(m_settings.radioClickType, m_mouse, m_random);
+        pausedMilliseconds = m_clickSender.Click(m_settings.radioClickType, m_mouse, m_random);
     if (m_nClicksDone < std::numeric_limits<int>::max()) ++m_nClicksDone;
 
-    m_tick = tick;
-    const ScheduleOutcome outcome = ScheduleNextClick();
-    m_tick.reset();
-    // Without a valid interval there is no "next click" to report; the line keeps its text.
-    if (outcome == ScheduleOutcome::CountLimitReached ||
+    const std::uint64_t keyPress = m_keyPresses;
+    const ScheduleOutcome outcome = Schedule(m_dueMicroseconds + pausedMilliseconds * 1000);
+    // A key press inside a box has had the last word; without a valid interval there is no
+    // "next click" to report and the line keeps its text.
+    if (keyPress != m_keyPresses || outcome == ScheduleOutcome::CountLimitReached ||
         outcome == ScheduleOutcome::IntervalInvalid) {
         return;
     }
@@ -77,14 +92,20 @@ void ClickScheduler::OnClickTimer() {
     if (text) m_host.ShowStatus(*text);
 }
 
-ScheduleOutcome ClickScheduler::ScheduleNextClick() {
+ScheduleOutcome ClickScheduler::ScheduleNextClick() { return Schedule(std::nullopt); }
+
+ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart) {
+    const std::uint64_t keyPress = m_keyPresses;
     // A refused field keeps its earlier value; scheduling goes on with what the settings hold.
-    m_settings = m_host.RefreshSettings();
+    const TakenSettings taken = m_host.RefreshSettings();
+    if (keyPress != m_keyPresses) return ScheduleOutcome::Superseded;
+    m_settings = taken.settings;
     ReadPauseBounds();
 
     if (m_settings.howManyClicks == kStopAfterCount &&
         m_nClicksDone >= m_settings.fixedClicksCount) {
         m_bClicking = false;
+        m_timer.ReleasePrecision();
         SetRunningIcon(false);
         ShowIdleStatus();
         return ScheduleOutcome::CountLimitReached;
@@ -96,12 +117,31 @@ ScheduleOutcome ClickScheduler::ScheduleNextClick() {
         return ScheduleOutcome::IntervalInvalid;
     }
     m_nIntervalMs = *interval;
-    if (!m_timer.Arm(TimerDelay())) {
+
+    // The next click is due one period after the last one was, so that a late timer is made
+    // up by a shorter wait instead of adding up. A due time already past (a stall, the time a
+    // box was open, an interval below the timer's minimum) is given up: the next click comes a
+    // whole interval from now, as after a fresh start, never as a burst of catching up.
+    const std::int64_t now = m_host.SteadyMicroseconds();
+    const std::int64_t intervalMicroseconds = std::int64_t{m_nIntervalMs} * 1000;
+    m_dueMicroseconds = now + intervalMicroseconds;
+    if (periodStart && !taken.refused && *periodStart + intervalMicroseconds >= now) {
+        m_dueMicroseconds = *periodStart + intervalMicroseconds;
+    }
+    if (!ArmUntilDue(now)) {
         m_host.ShowStopMessage(kArmingFailureText);
         return ScheduleOutcome::ArmingFailed;
     }
-    m_timerArmed = true;
     return ScheduleOutcome::Armed;
+}
+
+// The wait is rounded up, so that the timer never fires before the click is due.
+bool ClickScheduler::ArmUntilDue(std::int64_t now) {
+    const std::int64_t milliseconds = (m_dueMicroseconds - now + 999) / 1000;
+    const std::int64_t delay =
+        std::clamp<std::int64_t>(milliseconds, 0, std::numeric_limits<int>::max());
+    m_timerArmed = m_timer.Arm(static_cast<std::uint32_t>(delay));
+    return m_timerArmed;
 }
 
 void ClickScheduler::SetRunningIcon(bool running) { m_host.ShowRunningIcon(running); }
@@ -129,21 +169,6 @@ void ClickScheduler::ReadPauseBounds() {
 int ClickScheduler::IntervalUnit() const {
     return m_settings.delayBetweenClicks == kFixedDelay ? m_settings.fixedDelayScale
                                                         : m_settings.randomDelayScale;
-}
-
-// Clicks follow each other at the interval plus their own pauses: the time a tick spent on
-// anything else (moving the cursor, sending the input, reading the settings) comes off the wait.
-std::uint32_t ClickScheduler::TimerDelay() const {
-    std::int64_t delay = m_nIntervalMs;
-    if (m_tick) {
-        const std::int64_t elapsedMicroseconds =
-            m_host.SteadyMicroseconds() - m_tick->startMicroseconds;
-        const std::int64_t ownWorkMicroseconds =
-            elapsedMicroseconds - m_tick->pausedMilliseconds * 1000;
-        const std::int64_t ownWorkMs = (ownWorkMicroseconds + 500) / 1000;  // to the nearest
-        if (ownWorkMs > 0) delay = std::max<std::int64_t>(0, delay - ownWorkMs);
-    }
-    return static_cast<std::uint32_t>(delay);
 }
 
 // The unit is checked before anything is drawn, so an unusable unit consumes no random value.

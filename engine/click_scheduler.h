@@ -23,6 +23,7 @@ enum class ScheduleOutcome {
     CountLimitReached,  // the run has ended
     ArmingFailed,       // the platform refused a valid interval
     IntervalInvalid,    // no unit selected, or an interval outside 0..2147483647 ms
+    Superseded,         // the shortcut key started or stopped a run while a box was open
 };
 
 class ClickScheduler {
@@ -34,6 +35,7 @@ public:
     void StartStopClicking();
     // Bound to timer 1: picks the point, clicks, counts and schedules the next click.
     void OnClickTimer();
+    // Schedules the first click of a run.
     ScheduleOutcome ScheduleNextClick();
     void SetRunningIcon(bool running);
     // The virtual screen as last measured; location mode 1 draws inside it.
@@ -44,6 +46,8 @@ public:
     int ClicksDone() const { return m_nClicksDone; }
     int IntervalMs() const { return m_nIntervalMs; }
     Point LastClick() const { return m_ptLastClick; }
+    // When the next click is due, on the host's steady clock.
+    std::int64_t NextClickDue() const { return m_dueMicroseconds; }
     const CClickSender& ClickSender() const { return m_clickSender; }
 
 private:
@@ -51,9 +55,11 @@ private:
     void Stop();
     void ShowIdleStatus();
     void ReadPauseBounds();
+    // periodStart: the last click's due time plus its pauses; none for a run's first click.
+    ScheduleOutcome Schedule(std::optional<std::int64_t> periodStart);
+    bool ArmUntilDue(std::int64_t now);
     std::optional<int> NextInterval();
     int IntervalUnit() const;
-    std::uint32_t TimerDelay() const;
 
     SchedulerHost& m_host;
     ClickTimerPort& m_timer;
@@ -69,13 +75,10 @@ private:
     VirtualScreen m_desktop;
     ClickSettings m_settings;
     RandomGenerator m_random;
-
-    // The tick in progress: when its timer fired and how long its click paused.
-    struct Tick {
-        std::int64_t startMicroseconds = 0;
-        std::int64_t pausedMilliseconds = 0;
-    };
-    std::optional<Tick> m_tick;
+    std::int64_t m_dueMicroseconds = 0;
+    // Moves on at every press of the shortcut key, so that work interrupted by a box can tell
+    // that its run is no longer the current one.
+    std::uint64_t m_keyPresses = 0;
 };
 
 }  // namespace quorvel

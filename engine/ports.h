@@ -65,25 +65,37 @@ public:
     // False when the platform refuses to arm it.
     virtual bool Arm(std::uint32_t milliseconds) = 0;
     virtual void Kill() = 0;
+    // Held while a run lasts: the platform's timers kept to the millisecond, also while the
+    // window is hidden. Both calls may repeat; a release without a hold does nothing.
+    virtual void HoldPrecision() = 0;
+    virtual void ReleasePrecision() = 0;
+};
+
+// The settings as the controls hold them; refused means a field refused its text and its
+// message box has been open in the meantime.
+struct TakenSettings {
+    ClickSettings settings;
+    bool refused = false;
 };
 
 // Everything the scheduler needs from the main window besides the mouse and the timer.
 class SchedulerHost {
 public:
     virtual ~SchedulerHost() = default;
-    // Takes the settings in from the controls; a refused field leaves earlier values.
-    virtual ClickSettings RefreshSettings() = 0;
+    // Takes the settings in from the controls; a refused field leaves earlier values. Its
+    // message box runs a message loop, so the shortcut key may start or stop a run meanwhile.
+    virtual TakenSettings RefreshSettings() = 0;
     virtual int ReadSetting(const char* key, int defaultValue) = 0;
     virtual void ShowStatus(const std::string& text) = 0;
     virtual void ShowRunningIcon(bool running) = 0;
     virtual std::string NowText() = 0;
     virtual bool HotKeyAssigned() = 0;
     virtual std::string HotKeyText() = 0;
-    // A modal message box with the stop icon.
+    // A modal message box with the stop icon; the shortcut key works while it is open.
     virtual void ShowStopMessage(const std::string& text) = 0;
     // The calendar time in seconds; every run's random sequence is seeded from it.
     virtual std::int64_t CalendarSeconds() = 0;
-    // A clock that only moves forward, for the time a click tick takes.
+    // A clock that only moves forward, for the due time of every click.
     virtual std::int64_t SteadyMicroseconds() = 0;
 };
 

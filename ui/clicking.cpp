@@ -12,9 +12,10 @@
 #include "platform/message_box.h"
 #include "ui/tray_icon.h"
 
-quorvel::ClickSettings CDlgClicker::RefreshSettings() {
-    UpdateData(true);  // a refused field has shown its message; the members keep what they had
-    return CurrentSettings();
+quorvel::TakenSettings CDlgClicker::RefreshSettings() {
+    // A refused field has shown its message; the members keep what they had.
+    const bool refused = !UpdateData(true);
+    return {CurrentSettings(), refused};
 }
 
 void CDlgClicker::ShowStatus(const std::string& text) { SetStatus(text); }

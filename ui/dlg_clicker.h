@@ -101,7 +101,7 @@ private:
     quorvel::ClickSettings CurrentSettings() const;
 
     // What the click engine asks of the window.
-    quorvel::ClickSettings RefreshSettings() override;
+    quorvel::TakenSettings RefreshSettings() override;
     void ShowStatus(const std::string& text) override;
     void ShowRunningIcon(bool running) override;
     std::string NowText() override;

@@ -1,4 +1,6 @@
 #include "driver/control_ids.h"
+#include "driver/keyboard.h"
+#include "driver/message_box.h"
 #include "driver/registry_probe.h"
 #include "driver/wait.h"
 #include "quorvel_test.h"
@@ -137,6 +139,37 @@ TEST_F(ClickingRun, RunUntilStoppedReportsEachClickAndEndsAtTheSecondPress) {
     EXPECT_EQ(clicksSent % 2, 0U) << "a click was cut in half";
 
     EXPECT_FALSE(recorder().WaitForEvents(clicksSent + 1, 1000)) << "clicks went on after stop";
+}
+
+TEST_F(ClickingRun, KeyPressedWhileATicksRefusalBoxIsOpenStopsTheRunForGood) {
+    constexpr UINT kModifiers = MOD_CONTROL | MOD_SHIFT;
+    RegistryProbe::Write("Settings", "m_ctrlHotKeyStartStopClicks Key", VK_F7);
+    RegistryProbe::Write("Settings", "m_ctrlHotKeyStartStopClicks Mod", kModifiers);
+    ASSERT_NO_FATAL_FAILURE(LaunchForRectangleClicks());
+    window().Click(id::kUntilStoppedRadio);
+    const std::string idleStatus =
+        "Press " + CombinationText(kModifiers, VK_F7) + " to Start / Stop Mouse Clicking.";
+
+    // From now on every taking-in of the settings refuses this field with a box.
+    window().StartTyping(id::kLocY, "y");
+    EXPECT_NE(DismissNextMessageBox(), "");
+    PressCombination(kModifiers, VK_F7);
+    EXPECT_NE(DismissNextMessageBox(), "") << "the start did not take the settings in";
+    ASSERT_TRUE(recorder().WaitForEvents(1, kPromptMs)) << "the run never clicked";
+    const HWND tickBox = WaitForMessageBox(process().id(), window().handle(), kPromptMs);
+    ASSERT_NE(tickBox, nullptr) << "the tick did not take the settings in";
+
+    PressCombination(kModifiers, VK_F7);
+    ASSERT_TRUE(StatusBecomes(idleStatus)) << window().Text(id::kStatusLine);
+    ASSERT_TRUE(DismissMessageBox(tickBox, kPromptMs));
+
+    // The interrupted tick must neither arm the timer again nor report its click.
+    EXPECT_EQ(WaitForMessageBox(process().id(), window().handle(), 1000), nullptr)
+        << "another tick ran after the stop";
+    DispatchPendingMessages();
+    const size_t clicksSent = recorder().events().size();
+    EXPECT_FALSE(recorder().WaitForEvents(clicksSent + 1, 1000)) << "clicks went on after stop";
+    EXPECT_EQ(window().Text(id::kStatusLine), idleStatus);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // The click scheduler fed arbitrary settings, pause bounds, desktop, seed and a sequence of
-// start/stop, timer and settings-change events. Besides the sanitizers' findings it checks:
-// every armed interval lies in 0..2147483647 ms and is the exact fixed interval when one is
-// set, the click count is never negative, no pause exceeds its bounds (so none has wrapped),
-// every click point lies where its location mode puts it, and the timer is armed exactly
-// while the scheduler says it is running.
+// start/stop, timer and settings-change events, on a clock that moves: the timer fires late or
+// a little early, the machine stalls, and boxes stay open for a while with the shortcut key
+// pressed inside them. Besides the sanitizers' findings it checks: every armed wait lies in
+// 0..2147483647 ms and reaches exactly to the next due time, which is never already past (no
+// catching up); the interval is the exact fixed interval when one is set; no click comes
+// before it is due, nor sooner after the last one than the timer can fire; the click count is
+// never negative; no pause exceeds its bounds (so none has wrapped); every click point lies
+// where its location mode puts it; and the timer, the timer precision, the icon and the status
+// line agree with the scheduler's state after every event.
 
 #include <algorithm>
 #include <array>
@@ -15,6 +19,7 @@
 #include "engine/click_scheduler.h"
 #include "engine/click_target.h"
 #include "engine/interval_units.h"
+#include "engine/status_texts.h"
 #include "engine_fakes.h"
 #include "fuzz_input.h"
 
@@ -25,6 +30,10 @@ using quorvel::Point;
 using quorvel::fuzz::FuzzInput;
 
 constexpr std::int64_t kLargestInterval = std::numeric_limits<int>::max();
+// A window timer never fires sooner than this after it is armed, less the early jitter below.
+constexpr std::int64_t kTimerMinimumMicroseconds = 10000;
+constexpr std::int64_t kLargestEarlinessMicroseconds = 2000;
+constexpr std::int64_t kEarlyTickToleranceMicroseconds = 1000;
 
 constexpr std::array<const char*, 4> kPauseKeys{
     "MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"};
@@ -46,51 +55,59 @@ constexpr std::array<int ClickSettings::*, 14> kSettingMembers{
     &ClickSettings::radioClickType,
 };
 
-// Remembers the settings the scheduler last took in, to judge what it did with them.
+// Remembers the settings the scheduler last took in, to judge what it did with them. A box
+// (a refused field's, or the arming failure's) stays open for a while, and the user may press
+// the shortcut key inside it.
 class Host final : public quorvel::testing::FakeHost {
 public:
-    ClickSettings RefreshSettings() override {
+    quorvel::TakenSettings RefreshSettings() override {
         taken = settings;
-        return settings;
+        ++refreshes;
+        calls.push_back('r');
+        if (refuse) InsideBox();
+        return {settings, refuse};
     }
+    void ShowStopMessage(const std::string& text) override {
+        stopMessages.push_back(text);
+        calls.push_back('s');
+        InsideBox();
+    }
+
     ClickSettings taken;
+    std::string calls;  // r: settings taken in, s: stop message
+    quorvel::ClickScheduler* scheduler = nullptr;
+    std::int64_t boxMicroseconds = 0;
+    int keyPressesInBox = 0;
+
+private:
+    void InsideBox() {
+        steadyMicroseconds += boxMicroseconds;
+        // Used up by the box it happens in; a nested start's own boxes see none.
+        const int presses = keyPressesInBox;
+        keyPressesInBox = 0;
+        for (int i = 0; i < presses; ++i) scheduler->StartStopClicking();
+    }
 };
 
-// Checks every pause against the largest bound the click was given.
+// Checks every pause against the largest bound the click was given; the pauses move the clock.
 class Mouse final : public quorvel::MousePort {
 public:
+    explicit Mouse(std::int64_t& clock) : m_clock(clock) {}
     void SendButton(quorvel::ButtonEvent, std::uintptr_t extraInfo) override {
         FUZZ_CHECK(extraInfo == quorvel::kClickExtraInfo);
     }
-    void Sleep(std::uint32_t milliseconds) override { FUZZ_CHECK(milliseconds <= longestPause); }
-    std::uint32_t longestPause = 0;
-};
-
-// Arming checks the interval against the settings the scheduling was made from.
-class Timer final : public quorvel::ClickTimerPort {
-public:
-    explicit Timer(const Host& host) : m_host(host) {}
-    bool Arm(std::uint32_t milliseconds) override {
-        FUZZ_CHECK(milliseconds <= kLargestInterval);
-        const ClickSettings& taken = m_host.taken;
-        if (taken.delayBetweenClicks == 1) {
-            const std::optional<std::int64_t> factor =
-                quorvel::MillisecondsPerUnit(taken.fixedDelayScale);
-            FUZZ_CHECK(factor && milliseconds == taken.fixedDelayInClicks * *factor);
-        }
-        armed = !refuse;
-        return armed;
+    void Sleep(std::uint32_t milliseconds) override {
+        FUZZ_CHECK(milliseconds <= longestPause);
+        m_clock += std::int64_t{milliseconds} * 1000;
     }
-    void Kill() override { armed = false; }
-
-    bool refuse = false;
-    bool armed = false;
+    std::uint32_t longestPause = 0;
 
 private:
-    const Host& m_host;
+    std::int64_t& m_clock;
 };
 
-// A fixed interval that cannot be armed must be refused before it reaches the timer.
+// A fixed interval that cannot be armed must be refused before it reaches the timer (a start
+// made inside the refusal box may be refused once more).
 void CheckRefusedFixedInterval(const Host& host, std::size_t stopMessagesBefore,
                                std::size_t stopMessagesAfter) {
     const ClickSettings& taken = host.taken;
@@ -99,7 +116,34 @@ void CheckRefusedFixedInterval(const Host& host, std::size_t stopMessagesBefore,
     if (!factor) return;
     const std::int64_t product = taken.fixedDelayInClicks * *factor;
     if (product < 0 || product > kLargestInterval) {
-        FUZZ_CHECK(stopMessagesAfter == stopMessagesBefore + 1);
+        FUZZ_CHECK(stopMessagesAfter > stopMessagesBefore);
+    }
+}
+
+// The timer, its precision, the icon and the status line say what the scheduler's state says,
+// and an armed timer waits exactly until the next click is due, which it has not yet passed.
+void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
+                    const quorvel::testing::FakeTimer& timer) {
+    FUZZ_CHECK(scheduler.ClicksDone() >= 0);
+    FUZZ_CHECK(scheduler.IntervalMs() >= 0);
+    FUZZ_CHECK(timer.armed == (scheduler.State() == quorvel::SchedulerState::Running));
+    FUZZ_CHECK(timer.precise == scheduler.IsClicking());
+    if (!host.icons.empty()) FUZZ_CHECK(host.icons.back() == scheduler.IsClicking());
+    if (!scheduler.IsClicking() && !host.statuses.empty()) {
+        FUZZ_CHECK(host.statuses.back() ==
+                   quorvel::IdleStatusText(host.hotKeyAssigned, "Ctrl + F6"));
+    }
+    if (!timer.armed) return;
+    const std::int64_t due = scheduler.NextClickDue();
+    FUZZ_CHECK(due >= timer.armedAt);
+    const std::int64_t wait = std::min<std::int64_t>((due - timer.armedAt + 999) / 1000,
+                                                     kLargestInterval);
+    FUZZ_CHECK(timer.armings.back() == wait);
+    const ClickSettings& taken = host.taken;
+    if (taken.delayBetweenClicks == 1) {
+        const std::optional<std::int64_t> factor =
+            quorvel::MillisecondsPerUnit(taken.fixedDelayScale);
+        FUZZ_CHECK(factor && scheduler.IntervalMs() == taken.fixedDelayInClicks * *factor);
     }
 }
 
@@ -163,15 +207,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const quorvel::DesktopMeasurement measured = quorvel::MeasureDesktop(metrics);
     FUZZ_CHECK(measured.rectX.lower == desktop.left && measured.rectY.lower == desktop.top);
 
-    Timer timer(host);
-    Mouse mouse;
+    quorvel::testing::FakeTimer timer;
+    timer.clock = &host.steadyMicroseconds;
+    Mouse mouse(host.steadyMicroseconds);
     quorvel::testing::FakeCursor cursor;
     quorvel::ClickScheduler scheduler(host, timer, mouse, cursor);
+    host.scheduler = &scheduler;
     scheduler.SetDesktop(desktop);
+    std::optional<std::int64_t> lastClickAt;
 
     while (!input.Empty()) {
         const std::size_t stopMessagesBefore = host.stopMessages.size();
-        switch (input.Byte() % 6) {
+        switch (input.Byte() % 8) {
         case 0:
             scheduler.StartStopClicking();
             if (scheduler.IsClicking()) {
@@ -179,13 +226,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             break;
         case 1: {
-            // The timer only fires while it is armed.
+            // The timer only fires while it is armed, never sooner than the platform allows,
+            // and the clock never goes back.
             if (!timer.armed) break;
+            const std::int64_t wait = std::max<std::int64_t>(
+                std::int64_t{timer.armings.back()} * 1000, kTimerMinimumMicroseconds);
+            const std::int64_t lateness =
+                static_cast<std::int64_t>(input.Byte()) * 250 - kLargestEarlinessMicroseconds;
+            host.steadyMicroseconds =
+                std::max(host.steadyMicroseconds, timer.armedAt + wait + lateness);
             const ClickSettings taken = host.taken;
             const Point before = scheduler.LastClick();
+            const std::int64_t due = scheduler.NextClickDue();
+            const std::int64_t firedAt = host.steadyMicroseconds;
+            const std::size_t callsBefore = host.calls.size();
             cursor.position = {input.Int32(), input.Int32()};
             mouse.longestPause = LongestPause(scheduler.ClickSender());
             scheduler.OnClickTimer();
+            // A tick that clicks takes the settings in before anything else; one that only
+            // waits on may show the arming failure, and a start inside it takes them too.
+            if (host.calls.size() == callsBefore || host.calls[callsBefore] != 'r') break;
+            FUZZ_CHECK(firedAt >= due - kEarlyTickToleranceMicroseconds);
+            if (lastClickAt) {
+                FUZZ_CHECK(firedAt - *lastClickAt >=
+                           kTimerMinimumMicroseconds - kLargestEarlinessMicroseconds);
+            }
+            lastClickAt = firedAt;
             CheckClickPoint(taken, desktop, cursor, before, scheduler.LastClick());
             // A tick that ends the run at its count limit works out no interval.
             if (scheduler.IsClicking()) {
@@ -202,13 +268,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 4:
             host.store[kPauseKeys[input.Byte() % kPauseKeys.size()]] = input.Int32();
             break;
-        default:
+        case 5:
             cursor.readable = !cursor.readable;
             break;
+        case 6:
+            // The machine stalls, or the thread waits on the area picker.
+            host.steadyMicroseconds += std::int64_t{input.Byte()} << 16;
+            break;
+        default:
+            host.refuse = input.Byte() & 1;
+            host.boxMicroseconds = std::int64_t{input.Byte()} << 12;
+            host.keyPressesInBox = input.Byte() % 3;
+            break;
         }
-        FUZZ_CHECK(scheduler.ClicksDone() >= 0);
-        FUZZ_CHECK(scheduler.IntervalMs() >= 0);
-        FUZZ_CHECK(timer.armed == (scheduler.State() == quorvel::SchedulerState::Running));
+        CheckAgreement(scheduler, host, timer);
     }
     return 0;
 }

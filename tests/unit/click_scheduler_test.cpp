@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -30,24 +32,29 @@ std::string ClickText(int clicks, int x, int y, int next, const std::string& uni
            ", Next Click in " + std::to_string(next) + " " + unit;
 }
 
-class ClickSchedulerTest : public ::testing::Test {
-protected:
+// The scheduler with its fakes on one clock, which the click's pauses move on.
+struct Rig {
     FakeHost host;
     FakeTimer timer;
     FakeMouse mouse;
     FakeCursor cursor;
     ClickScheduler scheduler{host, timer, mouse, cursor};
 
-    void SetUp() override {
+    Rig() {
+        mouse.clock = &host.steadyMicroseconds;
+        timer.clock = &host.steadyMicroseconds;
         host.settings.howManyClicks = 0;
         host.settings.fixedDelayInClicks = 10;
         host.settings.fixedDelayScale = 0;
     }
 
-    // Fires timer 1 as the platform does: only while it is armed.
-    int RunArmedTicks(int limit) {
+    // Fires timer 1 as the platform does: only while it is armed, once its time has come.
+    int RunArmedTicks(int limit, std::int64_t latenessMicroseconds = 0) {
         int ticks = 0;
-        for (; timer.armed && ticks < limit; ++ticks) scheduler.OnClickTimer();
+        for (; timer.armed && ticks < limit; ++ticks) {
+            host.steadyMicroseconds = timer.FiresAt(latenessMicroseconds);
+            scheduler.OnClickTimer();
+        }
         return ticks;
     }
 
@@ -56,12 +63,15 @@ protected:
     }
 };
 
+class ClickSchedulerTest : public ::testing::Test, protected Rig {};
+
 TEST_F(ClickSchedulerTest, StartArmsTheIntervalAndStopReturnsToIdle) {
     scheduler.StartStopClicking();
     EXPECT_EQ(host.statuses, std::vector<std::string>{kScheduled});
     EXPECT_EQ(timer.armings, std::vector<std::uint32_t>{10});
     EXPECT_EQ(host.icons, std::vector<bool>{true});
     EXPECT_EQ(scheduler.State(), SchedulerState::Running);
+    EXPECT_TRUE(timer.precise) << "a run holds the timer precision";
     EXPECT_EQ(host.refreshes, 1);
     EXPECT_EQ(host.settingReads,
               (std::vector<std::string>{"MDMU_MIN_DELAY", "MDMU_MAX_DELAY",
@@ -71,6 +81,7 @@ TEST_F(ClickSchedulerTest, StartArmsTheIntervalAndStopReturnsToIdle) {
     EXPECT_EQ(RunArmedTicks(2), 2);
     scheduler.StartStopClicking();
     EXPECT_FALSE(timer.armed);
+    EXPECT_FALSE(timer.precise);
     EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
     EXPECT_EQ(host.LastStatus(), kPressKey);
     EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
@@ -93,49 +104,6 @@ TEST_F(ClickSchedulerTest, ATickLeftInTheQueueAfterAStopClicksNothing) {
     EXPECT_EQ(host.LastStatus(), kPressKey);
 }
 
-// A clock that the click's pauses move on, and the tick's own work by a fixed amount.
-class ClockedHost : public FakeHost {
-public:
-    ClickSettings RefreshSettings() override {
-        steadyMicroseconds += workMicroseconds;
-        return FakeHost::RefreshSettings();
-    }
-    std::int64_t workMicroseconds = 0;
-};
-
-class ClockedMouse : public FakeMouse {
-public:
-    explicit ClockedMouse(ClockedHost& host) : host_(host) {}
-    void Sleep(std::uint32_t milliseconds) override {
-        FakeMouse::Sleep(milliseconds);
-        host_.steadyMicroseconds += std::int64_t{milliseconds} * 1000;
-    }
-
-private:
-    ClockedHost& host_;
-};
-
-TEST(ClickSchedulerTiming, TheTicksOwnWorkComesOffTheWaitButItsPausesDoNot) {
-    ClockedHost host;
-    ClockedMouse mouse(host);
-    FakeTimer timer;
-    FakeCursor cursor;
-    ClickScheduler scheduler(host, timer, mouse, cursor);
-    host.settings.howManyClicks = 0;
-    host.settings.fixedDelayInClicks = 100;
-    host.settings.radioClickType = 2;  // a double click pauses three times
-    host.store = {{"MDMU_MIN_DELAY", 30}, {"MDMU_MAX_DELAY", 30},
-                  {"DOUBLE_CLICKS_MIN_DELAY", 20}, {"DOUBLE_CLICKS_MAX_DELAY", 20}};
-    host.workMicroseconds = 3600;  // counted to the nearest millisecond
-
-    scheduler.StartStopClicking();
-    scheduler.OnClickTimer();
-    host.workMicroseconds = 250000;  // work longer than the interval: the next tick comes at once
-    scheduler.OnClickTimer();
-    EXPECT_EQ(timer.armings, (std::vector<std::uint32_t>{100, 96, 0}));
-    EXPECT_EQ(scheduler.IntervalMs(), 100) << "the status line still names the interval";
-}
-
 TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
     host.settings.howManyClicks = 1;
     host.settings.fixedClicksCount = 3;
@@ -154,6 +122,7 @@ TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
     EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
     EXPECT_EQ(timer.armings, (std::vector<std::uint32_t>{250, 250, 250}));
     EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+    EXPECT_FALSE(timer.precise);
 }
 
 TEST_F(ClickSchedulerTest, CountLimitAlreadyReachedNeverStarts) {
@@ -384,6 +353,150 @@ TEST_F(ClickSchedulerTest, ATickWithoutAUsableUnitKeepsTheStatusLine) {
     EXPECT_EQ(host.stopMessages, std::vector<std::string>{kArmingFailure});
     EXPECT_EQ(scheduler.IntervalMs(), 10) << "the last armed interval is kept";
     EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
+}
+
+struct BoxCase {
+    const char* name;
+    bool inTick;
+    bool refusalBox;  // else the arming failure box
+};
+
+TEST(KeyPressInsideABox, AStopHasTheLastWordAtAStartAndInATick) {
+    const std::vector<BoxCase> cases = {
+        {"refusal box at a start", false, true},
+        {"arming failure box at a start", false, false},
+        {"refusal box in a tick", true, true},
+        {"arming failure box in a tick", true, false},
+    };
+    for (const BoxCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        if (c.inTick) rig.scheduler.StartStopClicking();
+        rig.host.refuse = c.refusalBox;
+        rig.timer.refuse = !c.refusalBox;
+        (c.refusalBox ? rig.host.duringRefresh : rig.host.duringStopMessage) = [&] {
+            rig.scheduler.StartStopClicking();
+        };
+        if (c.inTick) {
+            rig.RunArmedTicks(1);
+        } else {
+            rig.scheduler.StartStopClicking();
+        }
+
+        EXPECT_EQ(rig.scheduler.State(), SchedulerState::Idle);
+        EXPECT_FALSE(rig.timer.armed);
+        EXPECT_FALSE(rig.timer.precise);
+        EXPECT_FALSE(rig.host.icons.back());
+        EXPECT_EQ(rig.host.LastStatus(), kPressKey);
+        const std::size_t buttons = rig.mouse.Buttons().size();
+        rig.scheduler.OnClickTimer();
+        EXPECT_EQ(rig.mouse.Buttons().size(), buttons) << "a click after the stop";
+    }
+}
+
+TEST(KeyPressInsideABox, AStopAndAStartInsideATicksBoxLeaveTheNewRunAlone) {
+    Rig rig;
+    rig.scheduler.StartStopClicking();
+    rig.host.refuse = true;
+    rig.host.duringRefresh = [&] {
+        rig.scheduler.StartStopClicking();
+        rig.scheduler.StartStopClicking();
+    };
+    rig.RunArmedTicks(1);
+
+    EXPECT_EQ(rig.scheduler.State(), SchedulerState::Running);
+    EXPECT_EQ(rig.scheduler.ClicksDone(), 0);
+    EXPECT_EQ(rig.host.LastStatus(), kScheduled) << "the interrupted tick wrote its text";
+    EXPECT_TRUE(rig.host.icons.back());
+    EXPECT_TRUE(rig.timer.precise);
+    EXPECT_EQ(rig.timer.armings.back(), 10u);
+}
+
+// Timer 1 as a window timer behaves: never sooner than 10 ms, and late by what it is given.
+class ClickTiming : public ClickSchedulerTest {
+protected:
+    static constexpr std::int64_t kTimerMinimumMicroseconds = 10000;
+
+    ClickTiming() {
+        host.settings.fixedDelayInClicks = 100;
+        host.store = {{"MDMU_MIN_DELAY", 30}, {"MDMU_MAX_DELAY", 30}};
+    }
+
+    void FireLate(std::int64_t latenessMicroseconds) {
+        const std::int64_t wait =
+            std::max<std::int64_t>(std::int64_t{timer.armings.back()} * 1000,
+                                   kTimerMinimumMicroseconds);
+        host.steadyMicroseconds = timer.armedAt + wait + latenessMicroseconds;
+        scheduler.OnClickTimer();
+    }
+};
+
+TEST_F(ClickTiming, TheTimersLatenessDoesNotAddUpOverAThousandClicks) {
+    constexpr std::int64_t kGranularityMicroseconds = 15600;
+    scheduler.StartStopClicking();
+    std::uint32_t lcg = 1;
+    for (int click = 0; click < 1000; ++click) {
+        lcg = lcg * 1103515245u + 12345u;
+        FireLate((lcg >> 8) % kGranularityMicroseconds);
+    }
+    const std::vector<std::int64_t> presses = mouse.LeftPressTimes();
+    ASSERT_EQ(presses.size(), 1000u);
+    const std::int64_t promised = 999 * (30 + 100) * 1000;
+    EXPECT_LE(std::abs(presses.back() - presses.front() - promised), kGranularityMicroseconds);
+    EXPECT_EQ(scheduler.IntervalMs(), 100) << "the status line still names the interval";
+}
+
+TEST_F(ClickTiming, ATickBeforeItsClickIsDueOnlyWaitsOn) {
+    scheduler.StartStopClicking();
+    FireLate(-5000);
+    EXPECT_TRUE(mouse.steps.empty());
+    EXPECT_EQ(timer.armings.back(), 5u);
+    FireLate(0);
+    EXPECT_EQ(scheduler.ClicksDone(), 1);
+
+    // The tick of a run stopped and started again before it was handled.
+    host.steadyMicroseconds = timer.FiresAt();
+    scheduler.StartStopClicking();
+    scheduler.StartStopClicking();
+    host.steadyMicroseconds += 100;
+    scheduler.OnClickTimer();
+    EXPECT_EQ(scheduler.ClicksDone(), 0);
+    EXPECT_EQ(timer.armings.back(), 100u);
+}
+
+TEST_F(ClickTiming, AStallGivesOneLateClickAndTheCadenceResumesFromIt) {
+    scheduler.StartStopClicking();
+    FireLate(0);
+    FireLate(2000000);
+    EXPECT_EQ(scheduler.ClicksDone(), 2) << "no catching up";
+    EXPECT_EQ(timer.armings.back(), 100u);
+    FireLate(0);
+    FireLate(0);
+    const std::vector<std::int64_t> presses = mouse.LeftPressTimes();
+    ASSERT_EQ(presses.size(), 4u);
+    EXPECT_EQ(presses[2] - presses[1], 130000);
+    EXPECT_EQ(presses[3] - presses[2], 130000);
+}
+
+TEST_F(ClickTiming, IntervalsBelowTheTimersMinimumNeverBurst) {
+    host.settings.fixedDelayInClicks = 4;
+    host.store = {{"MDMU_MIN_DELAY", 0}, {"MDMU_MAX_DELAY", 0}};
+    scheduler.StartStopClicking();
+    for (int click = 0; click < 50; ++click) FireLate(200);
+    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>(51, 4u));
+}
+
+TEST_F(ClickTiming, TheNextClickComesOneIntervalAfterARefusalBoxCloses) {
+    for (std::int64_t boxMicroseconds : {3000000, 40000}) {
+        SCOPED_TRACE(boxMicroseconds);
+        StopIfClicking();
+        host.refuse = false;
+        scheduler.StartStopClicking();
+        host.refuse = true;
+        host.duringRefresh = [&] { host.steadyMicroseconds += boxMicroseconds; };
+        FireLate(0);
+        EXPECT_EQ(timer.armings.back(), 100u);
+    }
 }
 
 }  // namespace

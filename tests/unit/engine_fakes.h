@@ -2,6 +2,7 @@
 // Recording fakes of the engine's ports.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,15 +17,26 @@ struct MouseStep {
     ButtonEvent button = ButtonEvent::LeftDown;
     std::uintptr_t extraInfo = 0;
     std::uint32_t sleepMs = 0;
+    std::int64_t at = 0;  // the clock when it happened
 };
 
+// What the user does while a box is open; it runs once, and not again inside itself.
+inline void RunOnce(std::function<void()>& action) {
+    if (!action) return;
+    const std::function<void()> now = std::move(action);
+    action = nullptr;
+    now();
+}
+
+// The pauses move the clock on, when there is one.
 class FakeMouse : public MousePort {
 public:
     void SendButton(ButtonEvent event, std::uintptr_t extraInfo) override {
-        steps.push_back({false, event, extraInfo, 0});
+        steps.push_back({false, event, extraInfo, 0, clock != nullptr ? *clock : 0});
     }
     void Sleep(std::uint32_t milliseconds) override {
-        steps.push_back({true, {}, 0, milliseconds});
+        steps.push_back({true, {}, 0, milliseconds, clock != nullptr ? *clock : 0});
+        if (clock != nullptr) *clock += std::int64_t{milliseconds} * 1000;
     }
 
     std::vector<ButtonEvent> Buttons() const {
@@ -33,6 +45,13 @@ public:
             if (!step.isPause) buttons.push_back(step.button);
         }
         return buttons;
+    }
+    std::vector<std::int64_t> LeftPressTimes() const {
+        std::vector<std::int64_t> times;
+        for (const MouseStep& step : steps) {
+            if (!step.isPause && step.button == ButtonEvent::LeftDown) times.push_back(step.at);
+        }
+        return times;
     }
     std::vector<std::uint32_t> Pauses() const {
         std::vector<std::uint32_t> pauses;
@@ -43,6 +62,7 @@ public:
     }
 
     std::vector<MouseStep> steps;
+    std::int64_t* clock = nullptr;
 };
 
 class FakeCursor : public CursorPort {
@@ -69,25 +89,38 @@ public:
     VirtualScreen screen;
 };
 
+// Remembers when it was armed, on the clock it is given, so that a test can fire it then.
 class FakeTimer : public ClickTimerPort {
 public:
     bool Arm(std::uint32_t milliseconds) override {
         armings.push_back(milliseconds);
+        if (clock != nullptr) armedAt = *clock;
         armed = !refuse;
         return !refuse;
     }
     void Kill() override { armed = false; }
+    void HoldPrecision() override { precise = true; }
+    void ReleasePrecision() override { precise = false; }
+
+    // When it fires if the platform is that many microseconds late.
+    std::int64_t FiresAt(std::int64_t latenessMicroseconds = 0) const {
+        return armedAt + std::int64_t{armings.back()} * 1000 + latenessMicroseconds;
+    }
 
     bool refuse = false;
     bool armed = false;
+    bool precise = false;
     std::vector<std::uint32_t> armings;
+    const std::int64_t* clock = nullptr;
+    std::int64_t armedAt = 0;
 };
 
 class FakeHost : public SchedulerHost {
 public:
-    ClickSettings RefreshSettings() override {
+    TakenSettings RefreshSettings() override {
         ++refreshes;
-        return settings;
+        RunOnce(duringRefresh);
+        return {settings, refuse};
     }
     int ReadSetting(const char* key, int defaultValue) override {
         settingReads.emplace_back(key);
@@ -100,13 +133,19 @@ public:
     std::string NowText() override { return "NOW"; }
     bool HotKeyAssigned() override { return hotKeyAssigned; }
     std::string HotKeyText() override { return "Ctrl + F6"; }
-    void ShowStopMessage(const std::string& text) override { stopMessages.push_back(text); }
+    void ShowStopMessage(const std::string& text) override {
+        stopMessages.push_back(text);
+        RunOnce(duringStopMessage);
+    }
     std::int64_t CalendarSeconds() override { return seconds; }
     std::int64_t SteadyMicroseconds() override { return steadyMicroseconds; }
 
     const std::string& LastStatus() const { return statuses.back(); }
 
     ClickSettings settings;
+    bool refuse = false;  // a field refuses its text, so taking the settings in shows a box
+    std::function<void()> duringRefresh;
+    std::function<void()> duringStopMessage;
     std::map<std::string, int> store;
     bool hotKeyAssigned = true;
     std::int64_t seconds = 1700000000;

@@ -26,14 +26,15 @@ std::vector<WORD> KeysOf(UINT modifiers, WORD virtualKey) {
 
 }  // namespace
 
-void PressCombination(UINT modifiers, WORD virtualKey) {
+bool PressCombination(UINT modifiers, WORD virtualKey) {
     const std::vector<WORD> keys = KeysOf(modifiers, virtualKey);
     std::vector<INPUT> events;
     for (WORD key : keys) events.push_back(KeyEvent(key, 0));
     for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
         events.push_back(KeyEvent(*key, KEYEVENTF_KEYUP));
     }
-    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+    const UINT count = static_cast<UINT>(events.size());
+    return SendInput(count, events.data(), sizeof(INPUT)) == count;
 }
 
 std::string KeyName(WORD virtualKey) {
