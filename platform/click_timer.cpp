@@ -10,8 +10,7 @@ constexpr UINT kTimerResolutionMs = 1;
 // Recent Windows coarsens the timers of a process whose windows are hidden or minimised, which
 // is this program's usual state in the tray. The call is looked up, since older systems lack it.
 void KeepTimerResolutionWhileHidden() {
-    using SetProcessInformationFn =
-        BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
+    using SetProcessInformationFn = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
     const HMODULE kernel = GetModuleHandleA("kernel32.dll");
     if (kernel == nullptr) return;
     const auto setProcessInformation = reinterpret_cast<SetProcessInformationFn>(

@@ -136,8 +136,8 @@ void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
     if (!timer.armed) return;
     const std::int64_t due = scheduler.NextClickDue();
     FUZZ_CHECK(due >= timer.armedAt);
-    const std::int64_t wait = std::min<std::int64_t>((due - timer.armedAt + 999) / 1000,
-                                                     kLargestInterval);
+    const std::int64_t wait =
+        std::min<std::int64_t>((due - timer.armedAt + 999) / 1000, kLargestInterval);
     FUZZ_CHECK(timer.armings.back() == wait);
     const ClickSettings& taken = host.taken;
     if (taken.delayBetweenClicks == 1) {

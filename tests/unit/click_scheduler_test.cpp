@@ -423,9 +423,8 @@ protected:
     }
 
     void FireLate(std::int64_t latenessMicroseconds) {
-        const std::int64_t wait =
-            std::max<std::int64_t>(std::int64_t{timer.armings.back()} * 1000,
-                                   kTimerMinimumMicroseconds);
+        const std::int64_t wait = std::max<std::int64_t>(std::int64_t{timer.armings.back()} * 1000,
+                                                         kTimerMinimumMicroseconds);
         host.steadyMicroseconds = timer.armedAt + wait + latenessMicroseconds;
         scheduler.OnClickTimer();
     }
