@@ -5,7 +5,7 @@
 # time instead; a new import that Vista has goes on the list after a look at its documentation.
 #   cmake -DOBJDUMP=... -DPROGRAM=... -DVISTA_IMPORTS=... -P check_imports.cmake
 cmake_minimum_required(VERSION 3.25)
-set(system_dlls advapi32 comctl32 gdi32 kernel32 msvcrt shell32 user32)
+set(system_dlls advapi32 comctl32 gdi32 kernel32 msvcrt shell32 user32 winmm)
 # Newer than Vista and used by the programs through run-time look-ups: never to be listed.
 set(after_vista SetDefaultDllDirectories ChangeWindowMessageFilterEx SetProcessInformation)
 
