@@ -17,7 +17,8 @@ CClickerApp::~CClickerApp() = default;
 bool CClickerApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
-    controls.dwICC = 0xFF;  // list and tree views, bars and tooltips, tabs, up-down, progress, hot key, animation
+    controls.dwICC = 0xFF;  // list and tree views, bars and tooltips, tabs, up-down, progress, hot
+                            // key, animation
     InitCommonControlsEx(&controls);
 
     SetRegistryKey(kCompanyKey);

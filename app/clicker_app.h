@@ -1,7 +1,7 @@
 #pragma once
 // The one application object: start-up, the single-instance rule and the main window.
 
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 #include "platform/win_app.h"
 #include "ui/dlg_clicker.h"
 
@@ -15,6 +15,6 @@ public:
 private:
     void SetRegistryKey(const char* company);
 
-    quorvel::win::RegistryStore m_store;
+    quorvel::store::RegistryStore m_store;
     CDlgClicker m_dlgMain;
 };

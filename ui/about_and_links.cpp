@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "platform/resources.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
@@ -21,18 +21,18 @@ struct ShareButton {
     int buttonId;
     int menuCommand;
     quorvel::ShareService service;
-    const quorvel::SettingKey& flag;
+    const quorvel::store::SettingKey& flag;
     const char* tip;
 };
 
 // In the order their tooltips are added.
 const std::array<ShareButton, 3> kShareButtons{{
     {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, quorvel::ShareService::Twitter,
-     quorvel::keys::kTwittered, "Tweet Bellmora Quorvel with Twitter"},
+     quorvel::store::keys::kTwittered, "Tweet Bellmora Quorvel with Twitter"},
     {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, quorvel::ShareService::Facebook,
-     quorvel::keys::kFacebooked, "Share Bellmora Quorvel Link On Facebook"},
+     quorvel::store::keys::kFacebooked, "Share Bellmora Quorvel Link On Facebook"},
     {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, quorvel::ShareService::GooglePlus,
-     quorvel::keys::kGoogled, "Give Bellmora Quorvel a Plus+ On Google Plus"},
+     quorvel::store::keys::kGoogled, "Give Bellmora Quorvel a Plus+ On Google Plus"},
 }};
 
 void OpenWebPage(const std::string& address) {
@@ -69,7 +69,7 @@ void CDlgClicker::OpenSharePage(int commandId) {
     for (const ShareButton& share : kShareButtons) {
         if (commandId == share.buttonId) {
             ShowWindow(GetDlgItem(share.buttonId), SW_HIDE);
-            quorvel::WriteKey(m_store, share.flag, 1);
+            quorvel::store::WriteKey(m_store, share.flag, 1);
         } else if (commandId != share.menuCommand) {
             continue;
         }

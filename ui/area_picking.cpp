@@ -9,7 +9,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "platform/handles.h"
 #include "platform/message_box.h"
 #include "platform/module_path.h"
@@ -33,17 +33,16 @@ int ClampedDifference(int to, int from) {
 }  // namespace
 
 void CDlgClicker::PickScreenArea() {
-    using quorvel::keys::kInfoMessageDisplayed;
-    if (quorvel::ReadKey(m_store, kInfoMessageDisplayed) == 0) {
+    using quorvel::store::keys::kInfoMessageDisplayed;
+    if (quorvel::store::ReadKey(m_store, kInfoMessageDisplayed) == 0) {
         quorvel::win::ShowMessageBox(hwnd(), kPickingInfoText, MB_OK | MB_ICONINFORMATION);
-        quorvel::WriteKey(m_store, kInfoMessageDisplayed, 1);
+        quorvel::store::WriteKey(m_store, kInfoMessageDisplayed, 1);
     }
     RunAreaPicker();
 }
 
 void CDlgClicker::RunAreaPicker() {
-    const std::string pickerPath =
-        quorvel::AreaPickerPath(quorvel::win::OwnExecutablePath());
+    const std::string pickerPath = quorvel::AreaPickerPath(quorvel::win::OwnExecutablePath());
     ShowWindow(hwnd(), SW_MINIMIZE);
 
     SHELLEXECUTEINFOA info{};
@@ -64,11 +63,11 @@ void CDlgClicker::RunAreaPicker() {
 }
 
 BOOL CDlgClicker::ApplyPickedArea() {
-    using namespace quorvel::keys;
-    const int startX = quorvel::ReadKey(m_store, kPickStartX);
-    const int startY = quorvel::ReadKey(m_store, kPickStartY);
-    const int endX = quorvel::ReadKey(m_store, kPickEndX);
-    const int endY = quorvel::ReadKey(m_store, kPickEndY);
+    using namespace quorvel::store::keys;
+    const int startX = quorvel::store::ReadKey(m_store, kPickStartX);
+    const int startY = quorvel::store::ReadKey(m_store, kPickStartY);
+    const int endX = quorvel::store::ReadKey(m_store, kPickEndX);
+    const int endY = quorvel::store::ReadKey(m_store, kPickEndY);
     if (startX == 0 && startY == 0 && endX == 0 && endY == 0) return FALSE;
 
     m_oStartingPoint = {startX, startY};

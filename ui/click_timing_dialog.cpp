@@ -1,6 +1,6 @@
 #include "ui/click_timing_dialog.h"
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "engine/text_format.h"
 #include "platform/data_exchange.h"
 #include "platform/resources.h"
@@ -9,9 +9,9 @@
 #include "ui/dlg_clicker.h"
 #include "ui/pause_bounds.h"
 
-using namespace quorvel::keys;
+using namespace quorvel::store::keys;
 
-CDlgClickTiming::CDlgClickTiming(quorvel::SettingsStore& store)
+CDlgClickTiming::CDlgClickTiming(quorvel::store::SettingsStore& store)
     : Dialog(IDD_CLICK_TIMING), m_store(store) {}
 
 BOOL CDlgClickTiming::OnInitDialog() {
@@ -52,11 +52,11 @@ void CDlgClickTiming::OnOK() {
 }
 
 int CDlgClickTiming::ReadSetting(const char* key, int defaultValue) {
-    return quorvel::ReadSetting(m_store, key, defaultValue);
+    return quorvel::store::ReadSetting(m_store, key, defaultValue);
 }
 
 void CDlgClickTiming::WriteSetting(const char* key, int value) {
-    quorvel::WriteSetting(m_store, key, value);
+    quorvel::store::WriteSetting(m_store, key, value);
 }
 
 void CDlgClicker::ShowClickTimingDialog() {

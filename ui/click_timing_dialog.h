@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 #include "platform/dialog.h"
 
 class CDlgClickTiming : public quorvel::win::Dialog {
 public:
-    explicit CDlgClickTiming(quorvel::SettingsStore& store);
+    explicit CDlgClickTiming(quorvel::store::SettingsStore& store);
 
 protected:
     BOOL OnInitDialog() override;
@@ -19,7 +19,7 @@ private:
     int ReadSetting(const char* key, int defaultValue);
     void WriteSetting(const char* key, int value);
 
-    quorvel::SettingsStore& m_store;
+    quorvel::store::SettingsStore& m_store;
     int m_iPressReleaseMin = 0;
     int m_iPressReleaseMax = 0;
     int m_iDoubleClickMin = 0;

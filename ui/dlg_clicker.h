@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 #include "engine/click_scheduler.h"
 #include "engine/ports.h"
 #include "platform/click_timer.h"
@@ -26,7 +26,7 @@
 
 class CDlgClicker : public quorvel::win::Dialog, private quorvel::SchedulerHost {
 public:
-    explicit CDlgClicker(quorvel::SettingsStore& store);
+    explicit CDlgClicker(quorvel::store::SettingsStore& store);
     ~CDlgClicker() override;
 
     void StartStopClicking();
@@ -111,7 +111,7 @@ private:
     std::int64_t CalendarSeconds() override;
     std::int64_t SteadyMicroseconds() override;
 
-    quorvel::SettingsStore& m_store;
+    quorvel::store::SettingsStore& m_store;
 
     quorvel::win::UniqueMenu m_menuContext;
     quorvel::Point m_oStartingPoint;

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 
 namespace quorvel {
 
@@ -15,14 +15,14 @@ struct StoredHotKey {
 
 class CHotKeyStore {
 public:
-    explicit CHotKeyStore(SettingsStore& store) : m_store(store) {}
+    explicit CHotKeyStore(store::SettingsStore& settings) : m_store(settings) {}
 
     // False when a write failed; the modifiers are written only after the key code was.
     bool StoreHotKey(const char* name, std::uint16_t virtualKey, std::uint16_t controlFlags);
     StoredHotKey LoadHotKey(const char* name);
 
 private:
-    SettingsStore& m_store;
+    store::SettingsStore& m_store;
 };
 
 }  // namespace quorvel

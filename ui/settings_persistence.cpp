@@ -6,7 +6,7 @@
 #include <climits>
 #include <utility>
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "platform/data_exchange.h"
 #include "res/resource.h"
 #include "ui/control_states.h"
@@ -42,15 +42,15 @@ void CDlgClicker::DoDataExchange(DataExchange& dx) {
 }
 
 int CDlgClicker::ReadSetting(const char* key, int defaultValue) {
-    return quorvel::ReadSetting(m_store, key, defaultValue);
+    return quorvel::store::ReadSetting(m_store, key, defaultValue);
 }
 
 void CDlgClicker::WriteSetting(const char* key, int value) {
-    quorvel::WriteSetting(m_store, key, value);
+    quorvel::store::WriteSetting(m_store, key, value);
 }
 
 void CDlgClicker::LoadSettings() {
-    using namespace quorvel::keys;
+    using namespace quorvel::store::keys;
     m_iClickLocation = ReadSetting(kClickLocation.name, m_iClickLocation);
     m_iLocX = ReadSetting(kLocX.name, m_iLocX);
     m_iLocY = ReadSetting(kLocY.name, m_iLocY);
@@ -63,9 +63,9 @@ void CDlgClicker::LoadSettings() {
     m_iRandomDelayTo = ReadSetting(kRandomDelayTo.name, m_iRandomDelayTo);
     m_iFixedDelayInClicks = ReadSetting(kFixedDelayInClicks.name, m_iFixedDelayInClicks);
     m_iRadioClickType = ReadSetting(kRadioClickType.name, m_iRadioClickType);
-    m_bTwittered = quorvel::ReadKey(m_store, kTwittered);
-    m_bFacebooked = quorvel::ReadKey(m_store, kFacebooked);
-    m_bGoogled = quorvel::ReadKey(m_store, kGoogled);
+    m_bTwittered = quorvel::store::ReadKey(m_store, kTwittered);
+    m_bFacebooked = quorvel::store::ReadKey(m_store, kFacebooked);
+    m_bGoogled = quorvel::store::ReadKey(m_store, kGoogled);
 }
 
 void CDlgClicker::OnSettingChanged() {
@@ -83,7 +83,7 @@ void CDlgClicker::ShowMembersInControls() {
 }
 
 void CDlgClicker::SaveSettings() {
-    using namespace quorvel::keys;
+    using namespace quorvel::store::keys;
     if (!IsWindow(hwnd()) || !m_bInitialised) return;
     if (!UpdateData(true)) return;
 
@@ -119,8 +119,8 @@ void CDlgClicker::UpdateControlStates() {
 }
 
 void CDlgClicker::FillDelayScaleCombos() {
-    FillDelayScaleCombo(m_ctrlComboFixedDelayScales, quorvel::keys::kFixedDelayScale.name);
-    FillDelayScaleCombo(m_ctrlRandomDelayScales, quorvel::keys::kRandomDelayScale.name);
+    FillDelayScaleCombo(m_ctrlComboFixedDelayScales, quorvel::store::keys::kFixedDelayScale.name);
+    FillDelayScaleCombo(m_ctrlRandomDelayScales, quorvel::store::keys::kRandomDelayScale.name);
 }
 
 void CDlgClicker::FillDelayScaleCombo(quorvel::win::ComboBox& list, const char* key) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "fuzz_input.h"
 #include "memory_store.h"
 #include "ui/hotkey_modifiers.h"
@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Values written by hand into the store, under the names the key is kept at.
     const std::string keyName = name.c_str() + std::string(" Key");
     const std::string modName = name.c_str() + std::string(" Mod");
-    store.WriteProfileInt(quorvel::kSettingsSection, keyName.c_str(), strayKey);
-    store.WriteProfileInt(quorvel::kSettingsSection, modName.c_str(), strayMod);
+    store.WriteProfileInt(quorvel::store::kSettingsSection, keyName.c_str(), strayKey);
+    store.WriteProfileInt(quorvel::store::kSettingsSection, modName.c_str(), strayMod);
     const quorvel::StoredHotKey stray = hotKeys.LoadHotKey(name.c_str());
     FUZZ_CHECK(stray.virtualKey == static_cast<std::uint16_t>(strayKey));
     FUZZ_CHECK(stray.registrationFlags == static_cast<std::uint16_t>(strayMod));

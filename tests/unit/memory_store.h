@@ -6,11 +6,11 @@
 #include <string>
 #include <utility>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 
 namespace quorvel::test {
 
-class MemoryStore final : public SettingsStore {
+class MemoryStore final : public store::SettingsStore {
 public:
     int GetProfileInt(const char* section, const char* key, int defaultValue) override {
         const auto found = values_.find({section, key});

@@ -1,4 +1,4 @@
-#include "app/profile_value.h"
+#include "store/profile_value.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 
 namespace quorvel {
 namespace {
+
+using namespace store;
 
 constexpr std::uint32_t kBinaryValueType = 3;  // REG_BINARY
 

@@ -1,4 +1,4 @@
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 
 namespace quorvel {
 namespace {
+
+using namespace store;
 
 TEST(SettingsKeys, HotKeyNamesHaveOneBlankBeforeTheSuffix) {
     EXPECT_EQ(HotKeyKeyName(), "m_ctrlHotKeyStartStopClicks Key");

@@ -1,4 +1,4 @@
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,8 @@
 
 namespace quorvel::win {
 namespace {
+
+using store::RegistryStore;
 
 // A scratch key of the tests' own stands in for Software: a user's settings are never touched.
 constexpr char kScratchKey[] = "Software\\Quorvel registry store tests";

@@ -8,7 +8,7 @@
 #undef GetProfileInt
 #endif
 
-namespace quorvel {
+namespace quorvel::store {
 
 class SettingsStore {
 public:
@@ -19,4 +19,4 @@ public:
     virtual bool WriteProfileInt(const char* section, const char* key, int value) = 0;
 };
 
-}  // namespace quorvel
+}  // namespace quorvel::store

@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 
-namespace quorvel {
+namespace quorvel::store {
 
 inline constexpr char kSettingsSection[] = "Settings";
 inline constexpr char kSocialSection[] = "Social";
@@ -90,4 +90,4 @@ void WriteSetting(SettingsStore& store, const char* key, int value);
 int ReadKey(SettingsStore& store, const SettingKey& key);
 bool WriteKey(SettingsStore& store, const SettingKey& key, int value);
 
-}  // namespace quorvel
+}  // namespace quorvel::store

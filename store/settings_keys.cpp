@@ -1,8 +1,8 @@
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 
 #include <cstdio>
 
-namespace quorvel {
+namespace quorvel::store {
 
 namespace {
 
@@ -34,4 +34,4 @@ bool WriteKey(SettingsStore& store, const SettingKey& key, int value) {
     return store.WriteProfileInt(key.section, key.name, value);
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::store

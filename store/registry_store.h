@@ -8,9 +8,9 @@
 #include <string>
 #include <utility>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 
-namespace quorvel::win {
+namespace quorvel::store {
 
 class RegistryStore final : public SettingsStore {
 public:
@@ -30,4 +30,4 @@ private:
     std::string root_;  // "<parent>\<company>\<application>", empty while unrooted
 };
 
-}  // namespace quorvel::win
+}  // namespace quorvel::store

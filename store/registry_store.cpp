@@ -1,4 +1,4 @@
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 
 #include <windows.h>
 
@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <span>
 
-#include "app/profile_value.h"
+#include "store/profile_value.h"
 #include "platform/handles.h"
 
-namespace quorvel::win {
+namespace quorvel::store {
 
 namespace {
 
@@ -36,7 +36,7 @@ int RegistryStore::GetProfileInt(const char* section, const char* key, int defau
                       &opened) != ERROR_SUCCESS) {
         return defaultValue;
     }
-    UniqueKey sectionKey(opened);
+    win::UniqueKey sectionKey(opened);
 
     DWORD type = 0;
     std::array<std::uint8_t, kDwordValueSize> data{};
@@ -67,7 +67,7 @@ bool RegistryStore::WriteProfileInt(const char* section, const char* key, int va
         RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created, nullptr);
     if (createStatus != ERROR_SUCCESS) return fail(createStatus);
-    UniqueKey sectionKey(created);
+    win::UniqueKey sectionKey(created);
 
     const DWORD stored = static_cast<DWORD>(value);  // negatives as two's complement
     const LSTATUS setStatus = RegSetValueExA(sectionKey.get(), key, 0, REG_DWORD,
@@ -75,4 +75,4 @@ bool RegistryStore::WriteProfileInt(const char* section, const char* key, int va
     return setStatus == ERROR_SUCCESS || fail(setStatus);
 }
 
-}  // namespace quorvel::win
+}  // namespace quorvel::store
