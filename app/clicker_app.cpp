@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/start_up.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ constexpr char kCompanyKey[] = "Vantrel";
 
 }  // namespace
 
-CClickerApp::CClickerApp() : m_dlgMain(m_store) {}
+CClickerApp::CClickerApp() : WinApp(IDS_APP_TITLE), m_dlgMain(m_store) {}
 
 CClickerApp::~CClickerApp() = default;
 
@@ -30,7 +31,6 @@ bool CClickerApp::InitInstance() {
     }
 
     const bool silent = quorvel::IsSilentStart(commandLine());
-    m_nCmdShow = silent ? SW_HIDE : SW_SHOW;
     m_pMainWnd = &m_dlgMain;
     if (!m_dlgMain.Create(nullptr)) return false;  // nothing to run without the window
     if (!silent) ShowWindow(m_dlgMain.hwnd(), SW_SHOW);

@@ -76,6 +76,12 @@ struct BoxCloser {
     }
 };
 
+// Message boxes take their caption from the application object.
+struct TitledApp : WinApp {
+    TitledApp() : WinApp(IDS_APP_TITLE) {}
+    bool InitInstance() override { return true; }
+};
+
 class DialogExchange : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -104,6 +110,7 @@ protected:
         }
     }
 
+    TitledApp app;
     ExchangeDialog dialog;
     UINT_PTR timer = 0;
 };
@@ -222,9 +229,6 @@ TEST_F(DialogExchange, ModelessCancelHidesAndDestroyingTheMainWindowEndsTheLoop)
     SendMessageA(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(IsWindowVisible(dialog.hwnd()));
 
-    struct App : WinApp {
-        bool InitInstance() override { return true; }
-    } app;
     app.m_pMainWnd = &dialog;
     const HWND window = dialog.hwnd();
     EXPECT_TRUE(dialog.DestroyWindow());
