@@ -21,7 +21,7 @@ public:
     bool IsRooted() const { return !root_.empty(); }
 
     int GetProfileInt(const char* section, const char* key, int defaultValue) override;
-    bool WriteProfileInt(const char* section, const char* key, int value) override;
+    WriteStatus WriteProfileInt(const char* section, const char* key, int value) override;
 
 private:
     std::string SectionPath(const char* section) const;

@@ -56,7 +56,6 @@ inline constexpr std::array<SettingKey, 14> kMainWindowKeys{
 inline constexpr char kHotKeyControlName[] = "m_ctrlHotKeyStartStopClicks";
 inline constexpr char kHotKeyKeyFormat[] = "%s Key";
 inline constexpr char kHotKeyModFormat[] = "%s Mod";
-inline constexpr int kHotKeyDefault = 0;
 
 // Bounds of the pauses inside a click, in milliseconds.
 inline constexpr SettingKey kPressReleaseMin{kSettingsSection, "MDMU_MIN_DELAY", 50};
@@ -78,16 +77,12 @@ inline constexpr SettingKey kGoogled{kSocialSection, "Googled", 0};
 
 }  // namespace keys
 
-// "m_ctrlHotKeyStartStopClicks Key" and "m_ctrlHotKeyStartStopClicks Mod".
-std::string HotKeyKeyName();
-std::string HotKeyModName();
-
 // Section "Settings", with the default or value given at the call.
 int ReadSetting(SettingsStore& store, const char* key, int defaultValue);
 void WriteSetting(SettingsStore& store, const char* key, int value);
 
 // A key of the table, in its own section and with its own default.
 int ReadKey(SettingsStore& store, const SettingKey& key);
-bool WriteKey(SettingsStore& store, const SettingKey& key, int value);
+WriteStatus WriteKey(SettingsStore& store, const SettingKey& key, int value);
 
 }  // namespace quorvel::store

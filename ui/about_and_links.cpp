@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr UINT kAboutCommand = 16;
-
 struct ShareButton {
     int buttonId;
     int menuCommand;
@@ -48,11 +46,11 @@ void CDlgClicker::AddAboutToSystemMenu() {
     const std::string about = quorvel::win::LoadStringText(IDS_ABOUT);
     if (about.empty()) return;
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, about.c_str());
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, about.c_str());
 }
 
 bool CDlgClicker::ShowAboutBox(UINT command) {
-    if ((command & 0xFFF0) != kAboutCommand) return false;  // moving, closing, ... as usual
+    if ((command & 0xFFF0) != IDM_ABOUT) return false;  // moving, closing, ... as usual
     CDlgAbout about;
     about.DoModal(hwnd());
     return true;

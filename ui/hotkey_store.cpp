@@ -17,11 +17,11 @@ std::uint16_t Low16(int value) { return static_cast<std::uint16_t>(value & 0xFFF
 
 }  // namespace
 
-bool CHotKeyStore::StoreHotKey(const char* name, std::uint16_t virtualKey,
-                               std::uint16_t controlFlags) {
-    if (!m_store.WriteProfileInt(store::kSettingsSection, KeyName(name).c_str(), virtualKey)) {
-        return false;
-    }
+store::WriteStatus CHotKeyStore::StoreHotKey(const char* name, std::uint16_t virtualKey,
+                                             std::uint16_t controlFlags) {
+    const store::WriteStatus key =
+        m_store.WriteProfileInt(store::kSettingsSection, KeyName(name).c_str(), virtualKey);
+    if (!key) return key;
     return m_store.WriteProfileInt(store::kSettingsSection, ModName(name).c_str(),
                                    ToRegistrationModifiers(controlFlags));
 }

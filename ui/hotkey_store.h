@@ -17,8 +17,9 @@ class CHotKeyStore {
 public:
     explicit CHotKeyStore(store::SettingsStore& settings) : m_store(settings) {}
 
-    // False when a write failed; the modifiers are written only after the key code was.
-    bool StoreHotKey(const char* name, std::uint16_t virtualKey, std::uint16_t controlFlags);
+    // The failed write's status, if one failed; the modifiers are written only after the key code.
+    store::WriteStatus StoreHotKey(const char* name, std::uint16_t virtualKey,
+                                   std::uint16_t controlFlags);
     StoredHotKey LoadHotKey(const char* name);
 
 private:

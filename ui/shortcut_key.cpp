@@ -9,10 +9,10 @@
 #include "engine/text_format.h"
 #include "platform/message_box.h"
 #include "platform/win_app.h"
+#include "store/settings_keys.h"
 
 namespace {
 
-constexpr const char* kHotKeyStoreName = "m_ctrlHotKeyStartStopClicks";
 constexpr int kStartStopHotKeyId = 1;
 
 constexpr const char* kRegisterFailedText =
@@ -31,7 +31,8 @@ HWND ApplicationMainWindow() {
 
 void CDlgClicker::ApplyStoredHotKey(int& assigned) {
     assigned = 0;
-    const quorvel::StoredHotKey key = m_hotKeyStore.LoadHotKey(kHotKeyStoreName);
+    const quorvel::StoredHotKey key =
+        m_hotKeyStore.LoadHotKey(quorvel::store::keys::kHotKeyControlName);
     m_ctrlHotKeyStartStopClicks.SetHotKey(key.virtualKey, key.controlFlags);
 
     const HWND mainWindow = ApplicationMainWindow();
@@ -50,9 +51,10 @@ void CDlgClicker::OnAssignHotKey() {
     WORD virtualKey = 0;
     WORD flags = 0;
     m_ctrlHotKeyStartStopClicks.GetHotKey(virtualKey, flags);
-    if (!m_hotKeyStore.StoreHotKey(kHotKeyStoreName, virtualKey, flags)) {
-        const DWORD error = GetLastError();
-        quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kStoreFailedText, error),
+    const quorvel::store::WriteStatus stored =
+        m_hotKeyStore.StoreHotKey(quorvel::store::keys::kHotKeyControlName, virtualKey, flags);
+    if (!stored) {
+        quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kStoreFailedText, stored.error),
                                      MB_OK | MB_ICONSTOP);
         return;
     }

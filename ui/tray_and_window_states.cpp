@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr UINT_PTR kCursorReadoutTimerId = 2;
 constexpr UINT kCursorReadoutPeriodMs = 1000;
 
 }  // namespace

@@ -7,7 +7,6 @@ namespace quorvel {
 
 inline constexpr char kProductPage[] = "https://www.quorvel.example/";
 inline constexpr char kSupportPage[] = "https://www.quorvel.example/support/";
-inline constexpr char kSupportEmail[] = "support@quorvel.example";
 
 enum class ShareService { Facebook, GooglePlus, Twitter };
 
