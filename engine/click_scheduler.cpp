@@ -11,11 +11,6 @@
 namespace quorvel {
 namespace {
 
-constexpr const char* kPressReleaseMinKey = "MDMU_MIN_DELAY";
-constexpr const char* kPressReleaseMaxKey = "MDMU_MAX_DELAY";
-constexpr const char* kDoubleClickMinKey = "DOUBLE_CLICKS_MIN_DELAY";
-constexpr const char* kDoubleClickMaxKey = "DOUBLE_CLICKS_MAX_DELAY";
-
 constexpr int kStopAfterCount = 1;
 constexpr int kFixedDelay = 1;
 // A window timer may fire a little before its time; within this it counts as on time.
@@ -100,7 +95,7 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
     const TakenSettings taken = m_host.RefreshSettings();
     if (keyPress != m_keyPresses) return ScheduleOutcome::Superseded;
     m_settings = taken.settings;
-    ReadPauseBounds();
+    ApplyPauseBounds();
 
     if (m_settings.howManyClicks == kStopAfterCount &&
         m_nClicksDone >= m_settings.fixedClicksCount) {
@@ -157,13 +152,11 @@ void ClickScheduler::ShowIdleStatus() {
     m_host.ShowStatus(IdleStatusText(m_host.HotKeyAssigned(), m_host.HotKeyText()));
 }
 
-void ClickScheduler::ReadPauseBounds() {
-    m_clickSender.pressReleaseMin =
-        m_host.ReadSetting(kPressReleaseMinKey, kDefaultPressReleaseMin);
-    m_clickSender.pressReleaseMax =
-        m_host.ReadSetting(kPressReleaseMaxKey, kDefaultPressReleaseMax);
-    m_clickSender.doubleClickMin = m_host.ReadSetting(kDoubleClickMinKey, kDefaultDoubleClickMin);
-    m_clickSender.doubleClickMax = m_host.ReadSetting(kDoubleClickMaxKey, kDefaultDoubleClickMax);
+void ClickScheduler::ApplyPauseBounds() {
+    m_clickSender.pressReleaseMin = m_settings.pressReleaseMin;
+    m_clickSender.pressReleaseMax = m_settings.pressReleaseMax;
+    m_clickSender.doubleClickMin = m_settings.doubleClickMin;
+    m_clickSender.doubleClickMax = m_settings.doubleClickMax;
 }
 
 int ClickScheduler::IntervalUnit() const {

@@ -54,7 +54,7 @@ private:
     void Start();
     void Stop();
     void ShowIdleStatus();
-    void ReadPauseBounds();
+    void ApplyPauseBounds();
     // periodStart: the last click's due time plus its pauses; none for a run's first click.
     ScheduleOutcome Schedule(std::optional<std::int64_t> periodStart);
     bool ArmUntilDue(std::int64_t now);

@@ -1,9 +1,6 @@
 #pragma once
 // Every key of the store in one place: its section, its name and the default its readers pass.
 
-#include <array>
-#include <string>
-
 #include "store/settings_store.h"
 
 namespace quorvel::store {
@@ -34,23 +31,6 @@ inline constexpr SettingKey kFixedDelayInClicks{kSettingsSection, "m_iFixedDelay
 inline constexpr SettingKey kRadioClickType{kSettingsSection, "m_iRadioClickType", 0};
 inline constexpr SettingKey kFixedDelayScale{kSettingsSection, "m_ctrlComboFixedDelayScales", 0};
 inline constexpr SettingKey kRandomDelayScale{kSettingsSection, "m_ctrlRandomDelayScales", 0};
-
-inline constexpr std::array<SettingKey, 14> kMainWindowKeys{
-    kClickLocation,
-    kLocX,
-    kLocY,
-    kLocWidth,
-    kLocHeight,
-    kHowManyClicks,
-    kFixedClicksCount,
-    kDelayBetweenClicks,
-    kRandomDelayFrom,
-    kRandomDelayTo,
-    kFixedDelayInClicks,
-    kRadioClickType,
-    kFixedDelayScale,
-    kRandomDelayScale,
-};
 
 // The shortcut key's two names are formed at run time from the control's name.
 inline constexpr char kHotKeyControlName[] = "m_ctrlHotKeyStartStopClicks";

@@ -10,12 +10,15 @@
 
 #include "platform/local_time.h"
 #include "platform/message_box.h"
+#include "ui/main_window_settings.h"
 #include "ui/tray_icon.h"
 
 quorvel::TakenSettings CDlgClicker::RefreshSettings() {
     // A refused field has shown its message; the members keep what they had.
     const bool refused = !UpdateData(true);
-    return {CurrentSettings(), refused};
+    quorvel::ClickSettings settings = CurrentSettings();
+    quorvel::ui::ReadPauseBounds(m_store, settings);
+    return {settings, refused};
 }
 
 void CDlgClicker::ShowStatus(const std::string& text) { SetStatus(text); }

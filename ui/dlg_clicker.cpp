@@ -15,6 +15,7 @@
 #include "platform/resources.h"
 #include "platform/win_app.h"
 #include "res/resource.h"
+#include "ui/main_window_settings.h"
 #include "ui/tray_icon.h"
 
 namespace {
@@ -66,10 +67,12 @@ constexpr std::array<SettingBinding, 22> kSettingBindings{{
 
 CDlgClicker::CDlgClicker(quorvel::store::SettingsStore& store)
     : Dialog(IDD_CLICKER),
-      m_store(store),
       m_hotKeyStore(store),
+      m_store(store),
       m_clickTimer(nullptr, kClickTimerId),
-      m_scheduler(*this, m_clickTimer, m_mouse, m_cursor) {}
+      m_scheduler(*this, m_clickTimer, m_mouse, m_cursor) {
+    ApplySettings(quorvel::ui::FirstRunSettings());
+}
 
 CDlgClicker::~CDlgClicker() = default;
 

@@ -35,8 +35,9 @@ constexpr std::int64_t kTimerMinimumMicroseconds = 10000;
 constexpr std::int64_t kLargestEarlinessMicroseconds = 2000;
 constexpr std::int64_t kEarlyTickToleranceMicroseconds = 1000;
 
-constexpr std::array<const char*, 4> kPauseKeys{
-    "MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"};
+constexpr std::array<int ClickSettings::*, 4> kPauseMembers{
+    &ClickSettings::pressReleaseMin, &ClickSettings::pressReleaseMax,
+    &ClickSettings::doubleClickMin, &ClickSettings::doubleClickMax};
 
 constexpr std::array<int ClickSettings::*, 14> kSettingMembers{
     &ClickSettings::clickLocation,
@@ -136,8 +137,8 @@ void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
     if (!timer.armed) return;
     const std::int64_t due = scheduler.NextClickDue();
     FUZZ_CHECK(due >= timer.armedAt);
-    const std::int64_t wait = std::min<std::int64_t>((due - timer.armedAt + 999) / 1000,
-                                                     kLargestInterval);
+    const std::int64_t wait =
+        std::min<std::int64_t>((due - timer.armedAt + 999) / 1000, kLargestInterval);
     FUZZ_CHECK(timer.armings.back() == wait);
     const ClickSettings& taken = host.taken;
     if (taken.delayBetweenClicks == 1) {
@@ -194,9 +195,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Host host;
     for (int ClickSettings::*member : kSettingMembers) host.settings.*member = input.Int32();
     const std::uint8_t presentKeys = input.Byte();
-    for (std::size_t i = 0; i < kPauseKeys.size(); ++i) {
+    // A bound not in the store keeps its default.
+    for (std::size_t i = 0; i < kPauseMembers.size(); ++i) {
         const int value = input.Int32();
-        if (presentKeys & (1u << i)) host.store[kPauseKeys[i]] = value;
+        if (presentKeys & (1u << i)) host.settings.*kPauseMembers[i] = value;
     }
     const quorvel::VirtualScreen desktop{input.Int32(), input.Int32(), input.Int32(),
                                          input.Int32()};
@@ -266,7 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             host.settings.*kSettingMembers[input.Byte() % kSettingMembers.size()] = input.Int32();
             break;
         case 4:
-            host.store[kPauseKeys[input.Byte() % kPauseKeys.size()]] = input.Int32();
+            host.settings.*kPauseMembers[input.Byte() % kPauseMembers.size()] = input.Int32();
             break;
         case 5:
             cursor.readable = !cursor.readable;

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int read = quorvel::store::DecodeProfileInt(type, stored, defaultValue);
 
-    if (type == quorvel::store::kDwordValueType && stored.size() == quorvel::store::kDwordValueSize) {
+    if (type == quorvel::store::kDwordValueType &&
+        stored.size() == quorvel::store::kDwordValueSize) {
         std::uint32_t expected = 0;
         for (std::size_t i = 0; i < 4; ++i) expected |= std::uint32_t{stored[i]} << (8 * i);
         FUZZ_CHECK(static_cast<std::uint32_t>(read) == expected);

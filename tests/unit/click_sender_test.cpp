@@ -27,7 +27,14 @@ protected:
     FakeMouse mouse;
     RandomGenerator random;
 
-    void SetUp() override { random.Seed(kSeed); }
+    void SetUp() override {
+        random.Seed(kSeed);
+        // The first-run bounds.
+        sender.pressReleaseMin = 50;
+        sender.pressReleaseMax = 200;
+        sender.doubleClickMin = 20;
+        sender.doubleClickMax = 70;
+    }
 
     void ExpectPauses(std::vector<std::uint32_t> pauses) { EXPECT_EQ(mouse.Pauses(), pauses); }
 };

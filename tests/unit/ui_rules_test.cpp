@@ -73,8 +73,7 @@ TEST(PauseBounds, NegativesBecomeZeroThenTheMaximumRisesToTheMinimum) {
 
 TEST(AreaPickerPath, ReplacesTheProgramNameOrFallsBackToTheProgramsFolder) {
     EXPECT_EQ(AreaPickerPath("C:\\Tools\\Quorvel.exe"), "C:\\Tools\\Areapick.exe");
-    EXPECT_EQ(AreaPickerPath("C:\\Quorvel.exe.d\\Quorvel.exe"),
-              "C:\\Areapick.exe.d\\Areapick.exe");
+    EXPECT_EQ(AreaPickerPath("C:\\Quorvel.exe.d\\Quorvel.exe"), "C:\\Areapick.exe.d\\Areapick.exe");
     // A renamed copy must never start itself.
     EXPECT_EQ(AreaPickerPath("C:\\Tools\\quorvel.exe"), "C:\\Tools\\Areapick.exe");
     EXPECT_EQ(AreaPickerPath("C:\\Tools\\Clicker2.exe"), "C:\\Tools\\Areapick.exe");
