@@ -5,6 +5,8 @@
 #include "app/start_up.h"
 #include "res/resource.h"
 
+namespace quorvel::app {
+
 namespace {
 
 constexpr char kCompanyKey[] = "Vantrel";
@@ -30,7 +32,7 @@ bool CClickerApp::InitInstance() {
         return false;
     }
 
-    const bool silent = quorvel::IsSilentStart(commandLine());
+    const bool silent = IsSilentStart(commandLine());
     m_pMainWnd = &m_dlgMain;
     if (!m_dlgMain.Create(nullptr)) return false;  // nothing to run without the window
     if (!silent) ShowWindow(m_dlgMain.hwnd(), SW_SHOW);
@@ -38,3 +40,5 @@ bool CClickerApp::InitInstance() {
 }
 
 void CClickerApp::SetRegistryKey(const char* company) { m_store.SetRoot(company, appTitle()); }
+
+}  // namespace quorvel::app

@@ -5,6 +5,8 @@
 #include "platform/win_app.h"
 #include "ui/dlg_clicker.h"
 
+namespace quorvel::app {
+
 class CClickerApp : public quorvel::win::WinApp {
 public:
     CClickerApp();
@@ -16,5 +18,7 @@ private:
     void SetRegistryKey(const char* company);
 
     quorvel::store::RegistryStore m_store;
-    CDlgClicker m_dlgMain;
+    quorvel::ui::CDlgClicker m_dlgMain;
 };
+
+}  // namespace quorvel::app

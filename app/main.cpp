@@ -5,7 +5,7 @@
 
 namespace {
 
-CClickerApp theApp;
+quorvel::app::CClickerApp theApp;
 
 }  // namespace
 

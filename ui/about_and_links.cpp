@@ -13,23 +13,25 @@
 #include "ui/about_dialog.h"
 #include "ui/web_links.h"
 
+namespace quorvel::ui {
+
 namespace {
 
 struct ShareButton {
     int buttonId;
     int menuCommand;
-    quorvel::ShareService service;
+    quorvel::ui::ShareService service;
     const quorvel::store::SettingKey& flag;
     const char* tip;
 };
 
 // In the order their tooltips are added.
 const std::array<ShareButton, 3> kShareButtons{{
-    {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, quorvel::ShareService::Twitter,
+    {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, quorvel::ui::ShareService::Twitter,
      quorvel::store::keys::kTwittered, "Tweet Bellmora Quorvel with Twitter"},
-    {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, quorvel::ShareService::Facebook,
+    {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, quorvel::ui::ShareService::Facebook,
      quorvel::store::keys::kFacebooked, "Share Bellmora Quorvel Link On Facebook"},
-    {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, quorvel::ShareService::GooglePlus,
+    {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, quorvel::ui::ShareService::GooglePlus,
      quorvel::store::keys::kGoogled, "Give Bellmora Quorvel a Plus+ On Google Plus"},
 }};
 
@@ -57,11 +59,11 @@ bool CDlgClicker::ShowAboutBox(UINT command) {
 }
 
 BOOL CDlgClicker::OpenProductPage() {
-    OpenWebPage(quorvel::kProductPage);
+    OpenWebPage(quorvel::ui::kProductPage);
     return TRUE;
 }
 
-void CDlgClicker::OpenSupportPage() { OpenWebPage(quorvel::kSupportPage); }
+void CDlgClicker::OpenSupportPage() { OpenWebPage(quorvel::ui::kSupportPage); }
 
 void CDlgClicker::OpenSharePage(int commandId) {
     for (const ShareButton& share : kShareButtons) {
@@ -71,7 +73,7 @@ void CDlgClicker::OpenSharePage(int commandId) {
         } else if (commandId != share.menuCommand) {
             continue;
         }
-        OpenWebPage(quorvel::SharePageAddress(share.service));
+        OpenWebPage(quorvel::ui::SharePageAddress(share.service));
         return;
     }
 }
@@ -99,3 +101,5 @@ void CDlgClicker::SetUpShareButtons() {
         if (shared(share)) ShowWindow(GetDlgItem(share.buttonId), SW_HIDE);
     }
 }
+
+}  // namespace quorvel::ui

@@ -15,6 +15,8 @@
 #include "platform/module_path.h"
 #include "ui/picker_path.h"
 
+namespace quorvel::ui {
+
 namespace {
 
 constexpr const char* kPickingInfoText =
@@ -42,7 +44,7 @@ void CDlgClicker::PickScreenArea() {
 }
 
 void CDlgClicker::RunAreaPicker() {
-    const std::string pickerPath = quorvel::AreaPickerPath(quorvel::win::OwnExecutablePath());
+    const std::string pickerPath = quorvel::ui::AreaPickerPath(quorvel::win::OwnExecutablePath());
     ShowWindow(hwnd(), SW_MINIMIZE);
 
     SHELLEXECUTEINFOA info{};
@@ -81,3 +83,5 @@ BOOL CDlgClicker::ApplyPickedArea() {
     SaveSettings();
     return TRUE;
 }
+
+}  // namespace quorvel::ui

@@ -9,6 +9,8 @@
 #include "ui/dlg_clicker.h"
 #include "ui/pause_bounds.h"
 
+namespace quorvel::ui {
+
 using namespace quorvel::store::keys;
 
 CDlgClickTiming::CDlgClickTiming(quorvel::store::SettingsStore& store)
@@ -40,10 +42,10 @@ void CDlgClickTiming::DoDataExchange(quorvel::win::DataExchange& dx) {
 
 void CDlgClickTiming::OnOK() {
     if (!UpdateData(true)) return;
-    const quorvel::PauseBounds pressRelease =
-        quorvel::CorrectPauseBounds({m_iPressReleaseMin, m_iPressReleaseMax});
-    const quorvel::PauseBounds doubleClick =
-        quorvel::CorrectPauseBounds({m_iDoubleClickMin, m_iDoubleClickMax});
+    const quorvel::ui::PauseBounds pressRelease =
+        quorvel::ui::CorrectPauseBounds({m_iPressReleaseMin, m_iPressReleaseMax});
+    const quorvel::ui::PauseBounds doubleClick =
+        quorvel::ui::CorrectPauseBounds({m_iDoubleClickMin, m_iDoubleClickMax});
     WriteSetting(kPressReleaseMin.name, pressRelease.minimum);
     WriteSetting(kPressReleaseMax.name, pressRelease.maximum);
     WriteSetting(kDoubleClickMin.name, doubleClick.minimum);
@@ -63,3 +65,5 @@ void CDlgClicker::ShowClickTimingDialog() {
     CDlgClickTiming dialog(m_store);
     dialog.DoModal(hwnd());  // the dialog stores what it accepts; its answer says nothing more
 }
+
+}  // namespace quorvel::ui

@@ -6,6 +6,8 @@
 #include "store/settings_store.h"
 #include "platform/dialog.h"
 
+namespace quorvel::ui {
+
 class CDlgClickTiming : public quorvel::win::Dialog {
 public:
     explicit CDlgClickTiming(quorvel::store::SettingsStore& store);
@@ -26,3 +28,5 @@ private:
     int m_iDoubleClickMax = 0;
     HICON m_hIcon = nullptr;
 };
+
+}  // namespace quorvel::ui

@@ -13,6 +13,8 @@
 #include "ui/main_window_settings.h"
 #include "ui/tray_icon.h"
 
+namespace quorvel::ui {
+
 quorvel::TakenSettings CDlgClicker::RefreshSettings() {
     // A refused field has shown its message; the members keep what they had.
     const bool refused = !UpdateData(true);
@@ -46,3 +48,5 @@ std::int64_t CDlgClicker::SteadyMicroseconds() {
     using namespace std::chrono;
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
+
+}  // namespace quorvel::ui

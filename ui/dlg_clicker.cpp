@@ -18,6 +18,8 @@
 #include "ui/main_window_settings.h"
 #include "ui/tray_icon.h"
 
+namespace quorvel::ui {
+
 namespace {
 
 constexpr UINT kHelpMessage = WM_USER + 2;
@@ -143,7 +145,7 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_CONTEXTMENU:
         OnContextMenu(lParam);
         return true;
-    case quorvel::win::kTrayCallbackMessage:
+    case quorvel::ui::kTrayCallbackMessage:
         result = OnTrayNotify(wParam, lParam);
         return true;
     case WM_DESTROY:
@@ -260,3 +262,5 @@ void CDlgClicker::OnTimer(UINT_PTR timerId) {
         ShowCursorPosition();
     }
 }
+
+}  // namespace quorvel::ui

@@ -25,6 +25,8 @@
 #include "ui/tray_entry.h"
 #include "ui/tray_icon.h"
 
+namespace quorvel::ui {
+
 class CDlgClicker : public quorvel::win::Dialog, private quorvel::SchedulerHost {
 public:
     explicit CDlgClicker(quorvel::store::SettingsStore& store);
@@ -63,7 +65,7 @@ private:
     void OnClearHotKey();
 
     CShortcutKeyCtrl m_ctrlHotKeyStartStopClicks;
-    quorvel::CHotKeyStore m_hotKeyStore;
+    quorvel::ui::CHotKeyStore m_hotKeyStore;
     int m_bHotKeyAssigned = 0;
 
     // Tray icon and window states (tray_and_window_states.cpp).
@@ -87,8 +89,8 @@ private:
     std::string m_strCursorPos;
     // Sent by a restarted shell; the tray entry must then be added again.
     UINT m_taskbarCreatedMessage = 0;
-    quorvel::win::ShellTray m_trayShell;
-    quorvel::TrayEntry m_trayEntry{m_trayShell};
+    quorvel::ui::ShellTray m_trayShell;
+    quorvel::ui::TrayEntry m_trayEntry{m_trayShell};
 
     // Click timing dialog (click_timing_dialog.cpp).
     void ShowClickTimingDialog();
@@ -179,3 +181,5 @@ private:
     quorvel::win::WindowTimer m_clickTimer;
     quorvel::ClickScheduler m_scheduler;
 };
+
+}  // namespace quorvel::ui

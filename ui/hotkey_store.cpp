@@ -6,7 +6,7 @@
 #include "engine/text_format.h"
 #include "ui/hotkey_modifiers.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 namespace {
 
@@ -36,4 +36,4 @@ StoredHotKey CHotKeyStore::LoadHotKey(const char* name) {
     return key;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

@@ -5,7 +5,7 @@
 
 #include "store/settings_store.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 struct StoredHotKey {
     std::uint16_t virtualKey = 0;
@@ -26,4 +26,4 @@ private:
     store::SettingsStore& m_store;
 };
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

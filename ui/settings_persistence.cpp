@@ -13,6 +13,8 @@
 #include "ui/control_states.h"
 #include "ui/main_window_settings.h"
 
+namespace quorvel::ui {
+
 using quorvel::win::DataExchange;
 
 void CDlgClicker::DoDataExchange(DataExchange& dx) {
@@ -100,7 +102,7 @@ void CDlgClicker::RaiseRandomDelayTo() {
 }
 
 void CDlgClicker::UpdateControlStates() {
-    for (const quorvel::ControlState& state : quorvel::ControlStates(CurrentSettings())) {
+    for (const quorvel::ui::ControlState& state : quorvel::ui::ControlStates(CurrentSettings())) {
         EnableWindow(GetDlgItem(state.id), state.enabled);
     }
 }
@@ -154,3 +156,5 @@ void CDlgClicker::ApplySettings(const quorvel::ClickSettings& settings) {
         this->*mirror.member = settings.*mirror.field;
     }
 }
+
+}  // namespace quorvel::ui

@@ -11,6 +11,8 @@
 #include "platform/win_app.h"
 #include "store/settings_keys.h"
 
+namespace quorvel::ui {
+
 namespace {
 
 constexpr int kStartStopHotKeyId = 1;
@@ -31,7 +33,7 @@ HWND ApplicationMainWindow() {
 
 void CDlgClicker::ApplyStoredHotKey(int& assigned) {
     assigned = 0;
-    const quorvel::StoredHotKey key =
+    const quorvel::ui::StoredHotKey key =
         m_hotKeyStore.LoadHotKey(quorvel::store::keys::kHotKeyControlName);
     m_ctrlHotKeyStartStopClicks.SetHotKey(key.virtualKey, key.controlFlags);
 
@@ -66,3 +68,5 @@ void CDlgClicker::OnClearHotKey() {
     m_ctrlHotKeyStartStopClicks.SetHotKey(0, 0);
     OnAssignHotKey();
 }
+
+}  // namespace quorvel::ui

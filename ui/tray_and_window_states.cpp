@@ -10,6 +10,8 @@
 #include "engine/text_format.h"
 #include "ui/tray_icon.h"
 
+namespace quorvel::ui {
+
 namespace {
 
 constexpr UINT kCursorReadoutPeriodMs = 1000;
@@ -121,3 +123,5 @@ void CDlgClicker::ListenForShellRestart() {
     // We run elevated and the shell does not: without this its broadcast would be filtered out.
     quorvel::win::AdmitFromLowerIntegrity(hwnd(), m_taskbarCreatedMessage);
 }
+
+}  // namespace quorvel::ui

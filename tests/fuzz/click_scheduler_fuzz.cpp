@@ -27,7 +27,7 @@ namespace {
 
 using quorvel::ClickSettings;
 using quorvel::Point;
-using quorvel::fuzz::FuzzInput;
+using quorvel::test::FuzzInput;
 
 constexpr std::int64_t kLargestInterval = std::numeric_limits<int>::max();
 // A window timer never fires sooner than this after it is armed, less the early jitter below.
@@ -59,7 +59,7 @@ constexpr std::array<int ClickSettings::*, 14> kSettingMembers{
 // Remembers the settings the scheduler last took in, to judge what it did with them. A box
 // (a refused field's, or the arming failure's) stays open for a while, and the user may press
 // the shortcut key inside it.
-class Host final : public quorvel::testing::FakeHost {
+class Host final : public quorvel::test::FakeHost {
 public:
     quorvel::TakenSettings RefreshSettings() override {
         taken = settings;
@@ -124,7 +124,7 @@ void CheckRefusedFixedInterval(const Host& host, std::size_t stopMessagesBefore,
 // The timer, its precision, the icon and the status line say what the scheduler's state says,
 // and an armed timer waits exactly until the next click is due, which it has not yet passed.
 void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
-                    const quorvel::testing::FakeTimer& timer) {
+                    const quorvel::test::FakeTimer& timer) {
     FUZZ_CHECK(scheduler.ClicksDone() >= 0);
     FUZZ_CHECK(scheduler.IntervalMs() >= 0);
     FUZZ_CHECK(timer.armed == (scheduler.State() == quorvel::SchedulerState::Running));
@@ -155,7 +155,7 @@ std::uint32_t LongestPause(const quorvel::CClickSender& sender) {
 }
 
 void CheckClickPoint(const ClickSettings& taken, const quorvel::VirtualScreen& desktop,
-                     const quorvel::testing::FakeCursor& cursor, Point before, Point after) {
+                     const quorvel::test::FakeCursor& cursor, Point before, Point after) {
     constexpr std::int64_t kLargestDraw = quorvel::RandomGenerator::kMax;
     switch (taken.clickLocation) {
     case quorvel::kLocationAtCursor:
@@ -205,14 +205,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.seconds = input.Int64();
     host.hotKeyAssigned = input.Byte() & 1;
 
-    quorvel::testing::FakeMetrics metrics(desktop);
+    quorvel::test::FakeMetrics metrics(desktop);
     const quorvel::DesktopMeasurement measured = quorvel::MeasureDesktop(metrics);
     FUZZ_CHECK(measured.rectX.lower == desktop.left && measured.rectY.lower == desktop.top);
 
-    quorvel::testing::FakeTimer timer;
+    quorvel::test::FakeTimer timer;
     timer.clock = &host.steadyMicroseconds;
     Mouse mouse(host.steadyMicroseconds);
-    quorvel::testing::FakeCursor cursor;
+    quorvel::test::FakeCursor cursor;
     quorvel::ClickScheduler scheduler(host, timer, mouse, cursor);
     host.scheduler = &scheduler;
     scheduler.SetDesktop(desktop);

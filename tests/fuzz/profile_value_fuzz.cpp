@@ -10,7 +10,7 @@
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    quorvel::fuzz::FuzzInput input(data, size);
+    quorvel::test::FuzzInput input(data, size);
     const std::uint32_t type = input.Uint32();
     const int defaultValue = input.Int32();
     const std::span<const std::uint8_t> stored =

@@ -11,13 +11,8 @@
 #include "crt_draws.h"
 #include "engine_fakes.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
-
-using testing::FakeCursor;
-using testing::FakeHost;
-using testing::FakeMouse;
-using testing::FakeTimer;
 
 constexpr const char* kScheduled = "NOW - Mouse Clicks Scheduled.";
 constexpr const char* kPressKey = "Press Ctrl + F6 to Start / Stop Mouse Clicking.";
@@ -496,4 +491,4 @@ TEST_F(ClickTiming, TheNextClickComesOneIntervalAfterARefusalBoxCloses) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

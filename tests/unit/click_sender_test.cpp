@@ -8,11 +8,8 @@
 #include "crt_draws.h"
 #include "engine_fakes.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
-
-using testing::FakeMouse;
-using testing::MouseStep;
 
 constexpr std::uint32_t kSeed = 2024;
 
@@ -118,4 +115,4 @@ TEST_F(ClickSenderTest, NegativePausesDoNotWait) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

@@ -9,7 +9,7 @@
 #include "engine/ports.h"
 #include "ui/main_window_settings.h"
 
-namespace quorvel::testing {
+namespace quorvel::test {
 
 // A press or release (button set) or a pause (sleepMs set), in the order they happened.
 struct MouseStep {
@@ -150,4 +150,4 @@ public:
     std::vector<std::string> stopMessages;
 };
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
 
 using namespace store;
@@ -30,4 +30,4 @@ TEST(ProfileValue, AnyOtherTypeOrSizeReadsAsTheDefault) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

@@ -8,7 +8,7 @@
 #include "tests/unit/memory_store.h"
 #include "ui/main_window_settings.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
 
 using namespace store;
@@ -81,4 +81,4 @@ TEST(SettingsKeys, HelpersUseSectionSettingsAndKeysUseTheirOwnSection) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

@@ -15,8 +15,11 @@
 #include "ui/tray_entry.h"
 #include "ui/web_links.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::app;
+using namespace quorvel::ui;
 
 std::map<int, bool> StatesOf(const ClickSettings& settings) {
     std::map<int, bool> states;
@@ -123,4 +126,4 @@ TEST(TrayEntry, AnEntryAddedAgainAfterAShellRestartShowsWhetherClicksRun) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

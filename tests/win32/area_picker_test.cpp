@@ -15,8 +15,10 @@
 #include "platform/handles.h"
 #include "tests/support/saved_key.h"
 
-namespace quorvel::areapick {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::areapick;
 
 constexpr char kCompanyPath[] = "Software\\Vantrel";
 
@@ -211,4 +213,4 @@ TEST_F(AreaPickerTest, EscapeInTheMiddleOfADragCancelsIt) {
 }
 
 }  // namespace
-}  // namespace quorvel::areapick
+}  // namespace quorvel::test

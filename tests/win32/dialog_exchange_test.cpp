@@ -12,8 +12,10 @@
 #include "platform/win_app.h"
 #include "res/resource.h"
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
 
 constexpr UINT kTrayNotify = WM_USER + 1;   // DM_SETDEFID in a dialog
 constexpr UINT kHelpRequest = WM_USER + 2;  // DM_REPOSITION in a dialog
@@ -257,4 +259,4 @@ TEST(ModalDialog, DefaultOkEndsTheRunWithIdOk) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test

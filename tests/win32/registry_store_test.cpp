@@ -8,8 +8,10 @@
 #include "platform/handles.h"
 #include "tests/support/saved_key.h"
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
 
 using store::RegistryStore;
 
@@ -168,4 +170,4 @@ TEST_F(RegistryStoreTest, ASavedKeyIsPutBackAsItWasAndALaterOneIsRemoved) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test
