@@ -13,7 +13,7 @@ constexpr char kCompanyKey[] = "Vantrel";
 
 }  // namespace
 
-CClickerApp::CClickerApp() : WinApp(IDS_APP_TITLE), m_dlgMain(m_store) {}
+CClickerApp::CClickerApp() : WinApp(IDS_APP_TITLE), mainWindow_(store_) {}
 
 CClickerApp::~CClickerApp() = default;
 
@@ -33,12 +33,12 @@ bool CClickerApp::InitInstance() {
     }
 
     const bool silent = IsSilentStart(commandLine());
-    m_pMainWnd = &m_dlgMain;
-    if (!m_dlgMain.Create(nullptr)) return false;  // nothing to run without the window
-    if (!silent) ShowWindow(m_dlgMain.hwnd(), SW_SHOW);
+    m_pMainWnd = &mainWindow_;
+    if (!mainWindow_.Create(nullptr)) return false;  // nothing to run without the window
+    if (!silent) ShowWindow(mainWindow_.hwnd(), SW_SHOW);
     return true;
 }
 
-void CClickerApp::SetRegistryKey(const char* company) { m_store.SetRoot(company, appTitle()); }
+void CClickerApp::SetRegistryKey(const char* company) { store_.SetRoot(company, appTitle()); }
 
 }  // namespace quorvel::app

@@ -17,8 +17,8 @@ public:
 private:
     void SetRegistryKey(const char* company);
 
-    quorvel::store::RegistryStore m_store;
-    quorvel::ui::CDlgClicker m_dlgMain;
+    quorvel::store::RegistryStore store_;
+    quorvel::ui::CDlgClicker mainWindow_;
 };
 
 }  // namespace quorvel::app

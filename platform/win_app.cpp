@@ -22,7 +22,7 @@ WinApp* WinApp::Current() { return current; }
 
 int WinApp::Run(const char* commandLine) {
     commandLine_ = commandLine != nullptr ? commandLine : "";
-    m_appTitle = LoadStringText(titleStringId_);
+    appTitle_ = LoadStringText(titleStringId_);
     if (!InitInstance()) return 0;
     // A loop without a main window would never end.
     if (m_pMainWnd == nullptr || m_pMainWnd->hwnd() == nullptr) return 0;

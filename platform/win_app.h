@@ -28,13 +28,13 @@ public:
     static WinApp* Current();
 
     int titleStringId() const { return titleStringId_; }
-    const std::string& appTitle() const { return m_appTitle; }
+    const std::string& appTitle() const { return appTitle_; }
     const char* commandLine() const { return commandLine_; }
 
     Dialog* m_pMainWnd = nullptr;
 
 protected:
-    std::string m_appTitle;
+    std::string appTitle_;
 
 private:
     int titleStringId_;

@@ -69,7 +69,7 @@ void CDlgClicker::OpenSharePage(int commandId) {
     for (const ShareButton& share : kShareButtons) {
         if (commandId == share.buttonId) {
             ShowWindow(GetDlgItem(share.buttonId), SW_HIDE);
-            quorvel::store::WriteKey(m_store, share.flag, 1);
+            quorvel::store::WriteKey(store_, share.flag, 1);
         } else if (commandId != share.menuCommand) {
             continue;
         }

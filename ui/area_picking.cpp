@@ -36,9 +36,9 @@ int ClampedDifference(int to, int from) {
 
 void CDlgClicker::PickScreenArea() {
     using quorvel::store::keys::kInfoMessageDisplayed;
-    if (quorvel::store::ReadKey(m_store, kInfoMessageDisplayed) == 0) {
+    if (quorvel::store::ReadKey(store_, kInfoMessageDisplayed) == 0) {
         quorvel::win::ShowMessageBox(hwnd(), kPickingInfoText, MB_OK | MB_ICONINFORMATION);
-        quorvel::store::WriteKey(m_store, kInfoMessageDisplayed, 1);
+        quorvel::store::WriteKey(store_, kInfoMessageDisplayed, 1);
     }
     RunAreaPicker();
 }
@@ -66,10 +66,10 @@ void CDlgClicker::RunAreaPicker() {
 
 BOOL CDlgClicker::ApplyPickedArea() {
     using namespace quorvel::store::keys;
-    const int startX = quorvel::store::ReadKey(m_store, kPickStartX);
-    const int startY = quorvel::store::ReadKey(m_store, kPickStartY);
-    const int endX = quorvel::store::ReadKey(m_store, kPickEndX);
-    const int endY = quorvel::store::ReadKey(m_store, kPickEndY);
+    const int startX = quorvel::store::ReadKey(store_, kPickStartX);
+    const int startY = quorvel::store::ReadKey(store_, kPickStartY);
+    const int endX = quorvel::store::ReadKey(store_, kPickEndX);
+    const int endY = quorvel::store::ReadKey(store_, kPickEndY);
     if (startX == 0 && startY == 0 && endX == 0 && endY == 0) return FALSE;
 
     m_oStartingPoint = {startX, startY};

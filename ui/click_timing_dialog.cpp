@@ -14,13 +14,13 @@ namespace quorvel::ui {
 using namespace quorvel::store::keys;
 
 CDlgClickTiming::CDlgClickTiming(quorvel::store::SettingsStore& store)
-    : Dialog(IDD_CLICK_TIMING), m_store(store) {}
+    : Dialog(IDD_CLICK_TIMING), store_(store) {}
 
 BOOL CDlgClickTiming::OnInitDialog() {
-    m_iPressReleaseMin = ReadSetting(kPressReleaseMin.name, kPressReleaseMin.defaultValue);
-    m_iPressReleaseMax = ReadSetting(kPressReleaseMax.name, kPressReleaseMax.defaultValue);
-    m_iDoubleClickMin = ReadSetting(kDoubleClickMin.name, kDoubleClickMin.defaultValue);
-    m_iDoubleClickMax = ReadSetting(kDoubleClickMax.name, kDoubleClickMax.defaultValue);
+    pressReleaseMin_ = ReadSetting(kPressReleaseMin.name, kPressReleaseMin.defaultValue);
+    pressReleaseMax_ = ReadSetting(kPressReleaseMax.name, kPressReleaseMax.defaultValue);
+    doubleClickMin_ = ReadSetting(kDoubleClickMin.name, kDoubleClickMin.defaultValue);
+    doubleClickMax_ = ReadSetting(kDoubleClickMax.name, kDoubleClickMax.defaultValue);
     Dialog::OnInitDialog();
 
     m_hIcon = quorvel::win::LoadIconResource(IDI_IDLE);
@@ -34,18 +34,18 @@ BOOL CDlgClickTiming::OnInitDialog() {
 
 void CDlgClickTiming::DoDataExchange(quorvel::win::DataExchange& dx) {
     // Each maximum before its minimum: a refusal names the maximum first.
-    dx.Text(IDC_PRESS_MAX_DELAY, m_iPressReleaseMax);
-    dx.Text(IDC_PRESS_MIN_DELAY, m_iPressReleaseMin);
-    dx.Text(IDC_DOUBLE_CLICK_MAX_DELAY, m_iDoubleClickMax);
-    dx.Text(IDC_DOUBLE_CLICK_MIN_DELAY, m_iDoubleClickMin);
+    dx.Text(IDC_PRESS_MAX_DELAY, pressReleaseMax_);
+    dx.Text(IDC_PRESS_MIN_DELAY, pressReleaseMin_);
+    dx.Text(IDC_DOUBLE_CLICK_MAX_DELAY, doubleClickMax_);
+    dx.Text(IDC_DOUBLE_CLICK_MIN_DELAY, doubleClickMin_);
 }
 
 void CDlgClickTiming::OnOK() {
     if (!UpdateData(true)) return;
     const quorvel::ui::PauseBounds pressRelease =
-        quorvel::ui::CorrectPauseBounds({m_iPressReleaseMin, m_iPressReleaseMax});
+        quorvel::ui::CorrectPauseBounds({pressReleaseMin_, pressReleaseMax_});
     const quorvel::ui::PauseBounds doubleClick =
-        quorvel::ui::CorrectPauseBounds({m_iDoubleClickMin, m_iDoubleClickMax});
+        quorvel::ui::CorrectPauseBounds({doubleClickMin_, doubleClickMax_});
     WriteSetting(kPressReleaseMin.name, pressRelease.minimum);
     WriteSetting(kPressReleaseMax.name, pressRelease.maximum);
     WriteSetting(kDoubleClickMin.name, doubleClick.minimum);
@@ -54,15 +54,15 @@ void CDlgClickTiming::OnOK() {
 }
 
 int CDlgClickTiming::ReadSetting(const char* key, int defaultValue) {
-    return quorvel::store::ReadSetting(m_store, key, defaultValue);
+    return quorvel::store::ReadSetting(store_, key, defaultValue);
 }
 
 void CDlgClickTiming::WriteSetting(const char* key, int value) {
-    quorvel::store::WriteSetting(m_store, key, value);
+    quorvel::store::WriteSetting(store_, key, value);
 }
 
 void CDlgClicker::ShowClickTimingDialog() {
-    CDlgClickTiming dialog(m_store);
+    CDlgClickTiming dialog(store_);
     dialog.DoModal(hwnd());  // the dialog stores what it accepts; its answer says nothing more
 }
 

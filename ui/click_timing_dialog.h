@@ -21,11 +21,11 @@ private:
     int ReadSetting(const char* key, int defaultValue);
     void WriteSetting(const char* key, int value);
 
-    quorvel::store::SettingsStore& m_store;
-    int m_iPressReleaseMin = 0;
-    int m_iPressReleaseMax = 0;
-    int m_iDoubleClickMin = 0;
-    int m_iDoubleClickMax = 0;
+    quorvel::store::SettingsStore& store_;
+    int pressReleaseMin_ = 0;
+    int pressReleaseMax_ = 0;
+    int doubleClickMin_ = 0;
+    int doubleClickMax_ = 0;
     HICON m_hIcon = nullptr;
 };
 

@@ -19,7 +19,7 @@ quorvel::TakenSettings CDlgClicker::RefreshSettings() {
     // A refused field has shown its message; the members keep what they had.
     const bool refused = !UpdateData(true);
     quorvel::ClickSettings settings = CurrentSettings();
-    quorvel::ui::ReadPauseBounds(m_store, settings);
+    quorvel::ui::ReadPauseBounds(store_, settings);
     return {settings, refused};
 }
 
@@ -29,7 +29,7 @@ void CDlgClicker::ShowRunningIcon(bool running) {
     HICON icon = running ? m_hRunningIcon : m_hIcon;
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    m_trayEntry.ShowRunning(running);
+    trayEntry_.ShowRunning(running);
 }
 
 std::string CDlgClicker::NowText() { return quorvel::win::LocalDateTimeText(); }

@@ -70,16 +70,16 @@ constexpr std::array<SettingBinding, 22> kSettingBindings{{
 CDlgClicker::CDlgClicker(quorvel::store::SettingsStore& store)
     : Dialog(IDD_CLICKER),
       m_hotKeyStore(store),
-      m_store(store),
-      m_clickTimer(nullptr, kClickTimerId),
-      m_scheduler(*this, m_clickTimer, m_mouse, m_cursor) {
+      store_(store),
+      clickTimer_(nullptr, kClickTimerId),
+      scheduler_(*this, clickTimer_, mouse_, cursor_) {
     ApplySettings(quorvel::ui::FirstRunSettings());
 }
 
 CDlgClicker::~CDlgClicker() = default;
 
 BOOL CDlgClicker::OnInitDialog() {
-    m_clickTimer.SetWindow(hwnd());
+    clickTimer_.SetWindow(hwnd());
     LoadSettings();
     Dialog::OnInitDialog();
     AddAboutToSystemMenu();
@@ -152,7 +152,7 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         OnDestroy();
         return false;  // the dialog's own destroy handling follows
     default:
-        if (m_taskbarCreatedMessage != 0 && message == m_taskbarCreatedMessage) {
+        if (taskbarCreatedMessage_ != 0 && message == taskbarCreatedMessage_) {
             result = OnTaskbarCreated();
             return true;
         }
@@ -238,8 +238,8 @@ void CDlgClicker::SetStatus(const std::string& text) {
 }
 
 void CDlgClicker::MeasureDesktop() {
-    const quorvel::DesktopMeasurement desktop = quorvel::MeasureDesktop(m_metrics);
-    m_scheduler.SetDesktop(desktop.screen);
+    const quorvel::DesktopMeasurement desktop = quorvel::MeasureDesktop(metrics_);
+    scheduler_.SetDesktop(desktop.screen);
     m_strClickableArea = desktop.areaText;
     SetDlgItemTextA(hwnd(), IDC_CLICKABLE_AREA, m_strClickableArea.c_str());
     m_ctrlSpinLocX.SetRange32(desktop.rectX.lower, desktop.rectX.upper);
@@ -253,11 +253,11 @@ void CDlgClicker::MeasureDesktop() {
                         kHighestClickCount);
 }
 
-void CDlgClicker::StartStopClicking() { m_scheduler.StartStopClicking(); }
+void CDlgClicker::StartStopClicking() { scheduler_.StartStopClicking(); }
 
 void CDlgClicker::OnTimer(UINT_PTR timerId) {
     if (timerId == kClickTimerId) {
-        m_scheduler.OnClickTimer();
+        scheduler_.OnClickTimer();
     } else if (timerId == kCursorReadoutTimerId) {
         ShowCursorPosition();
     }

@@ -57,7 +57,7 @@ private:
     HICON m_hRunningIcon = nullptr;
     std::string m_strStatus;
     std::string m_strClickableArea;
-    quorvel::win::SystemScreenMetrics m_metrics;
+    quorvel::win::SystemScreenMetrics metrics_;
 
     // Shortcut key (shortcut_key.cpp).
     void ApplyStoredHotKey(int& assigned);
@@ -88,9 +88,9 @@ private:
     quorvel::win::Control m_ctrlCursorLocation;
     std::string m_strCursorPos;
     // Sent by a restarted shell; the tray entry must then be added again.
-    UINT m_taskbarCreatedMessage = 0;
-    quorvel::ui::ShellTray m_trayShell;
-    quorvel::ui::TrayEntry m_trayEntry{m_trayShell};
+    UINT taskbarCreatedMessage_ = 0;
+    quorvel::ui::ShellTray trayShell_;
+    quorvel::ui::TrayEntry trayEntry_{trayShell_};
 
     // Click timing dialog (click_timing_dialog.cpp).
     void ShowClickTimingDialog();
@@ -137,9 +137,9 @@ private:
     };
     static const std::array<SettingMember, 14> kSettingMembers;
 
-    quorvel::store::SettingsStore& m_store;
+    quorvel::store::SettingsStore& store_;
     int m_bInitialised = 0;
-    bool m_bShowingMembers = false;
+    bool showingMembers_ = false;
     // The settings; their first-run values come from the settings table in the constructor.
     int m_iClickLocation;
     int m_iLocX;
@@ -176,10 +176,10 @@ private:
     std::int64_t CalendarSeconds() override;
     std::int64_t SteadyMicroseconds() override;
 
-    quorvel::win::SendInputMouse m_mouse;
-    quorvel::win::SystemCursor m_cursor;
-    quorvel::win::WindowTimer m_clickTimer;
-    quorvel::ClickScheduler m_scheduler;
+    quorvel::win::SendInputMouse mouse_;
+    quorvel::win::SystemCursor cursor_;
+    quorvel::win::WindowTimer clickTimer_;
+    quorvel::ClickScheduler scheduler_;
 };
 
 }  // namespace quorvel::ui

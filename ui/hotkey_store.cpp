@@ -20,18 +20,18 @@ std::uint16_t Low16(int value) { return static_cast<std::uint16_t>(value & 0xFFF
 store::WriteStatus CHotKeyStore::StoreHotKey(const char* name, std::uint16_t virtualKey,
                                              std::uint16_t controlFlags) {
     const store::WriteStatus key =
-        m_store.WriteProfileInt(store::kSettingsSection, KeyName(name).c_str(), virtualKey);
+        store_.WriteProfileInt(store::kSettingsSection, KeyName(name).c_str(), virtualKey);
     if (!key) return key;
-    return m_store.WriteProfileInt(store::kSettingsSection, ModName(name).c_str(),
+    return store_.WriteProfileInt(store::kSettingsSection, ModName(name).c_str(),
                                    ToRegistrationModifiers(controlFlags));
 }
 
 StoredHotKey CHotKeyStore::LoadHotKey(const char* name) {
     StoredHotKey key;
     key.virtualKey =
-        Low16(m_store.GetProfileInt(store::kSettingsSection, KeyName(name).c_str(), 0));
+        Low16(store_.GetProfileInt(store::kSettingsSection, KeyName(name).c_str(), 0));
     key.registrationFlags =
-        Low16(m_store.GetProfileInt(store::kSettingsSection, ModName(name).c_str(), 0));
+        Low16(store_.GetProfileInt(store::kSettingsSection, ModName(name).c_str(), 0));
     key.controlFlags = ToControlModifiers(key.registrationFlags);
     return key;
 }

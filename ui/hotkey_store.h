@@ -15,7 +15,7 @@ struct StoredHotKey {
 
 class CHotKeyStore {
 public:
-    explicit CHotKeyStore(store::SettingsStore& settings) : m_store(settings) {}
+    explicit CHotKeyStore(store::SettingsStore& settings) : store_(settings) {}
 
     // The failed write's status, if one failed; the modifiers are written only after the key code.
     store::WriteStatus StoreHotKey(const char* name, std::uint16_t virtualKey,
@@ -23,7 +23,7 @@ public:
     StoredHotKey LoadHotKey(const char* name);
 
 private:
-    store::SettingsStore& m_store;
+    store::SettingsStore& store_;
 };
 
 }  // namespace quorvel::ui

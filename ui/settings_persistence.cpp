@@ -46,11 +46,11 @@ void CDlgClicker::DoDataExchange(DataExchange& dx) {
 }
 
 int CDlgClicker::ReadSetting(const char* key, int defaultValue) {
-    return quorvel::store::ReadSetting(m_store, key, defaultValue);
+    return quorvel::store::ReadSetting(store_, key, defaultValue);
 }
 
 void CDlgClicker::WriteSetting(const char* key, int value) {
-    quorvel::store::WriteSetting(m_store, key, value);
+    quorvel::store::WriteSetting(store_, key, value);
 }
 
 void CDlgClicker::LoadSettings() {
@@ -62,23 +62,23 @@ void CDlgClicker::LoadSettings() {
         settings.*key.member = ReadSetting(key.name, settings.*key.member);
     }
     ApplySettings(settings);
-    m_bTwittered = quorvel::store::ReadKey(m_store, kTwittered);
-    m_bFacebooked = quorvel::store::ReadKey(m_store, kFacebooked);
-    m_bGoogled = quorvel::store::ReadKey(m_store, kGoogled);
+    m_bTwittered = quorvel::store::ReadKey(store_, kTwittered);
+    m_bFacebooked = quorvel::store::ReadKey(store_, kFacebooked);
+    m_bGoogled = quorvel::store::ReadKey(store_, kGoogled);
 }
 
 void CDlgClicker::OnSettingChanged() {
     // Our own filling of the controls raises change notifications too; they are not the user's.
-    if (m_bShowingMembers) return;
+    if (showingMembers_) return;
     SaveSettings();
 }
 
 void CDlgClicker::ShowMembersInControls() {
     // Filling one field must not save while later fields still show their old text: that save
     // would read the old text back into members that are about to be shown.
-    const bool wasShowing = std::exchange(m_bShowingMembers, true);
+    const bool wasShowing = std::exchange(showingMembers_, true);
     UpdateData(false);
-    m_bShowingMembers = wasShowing;
+    showingMembers_ = wasShowing;
 }
 
 void CDlgClicker::SaveSettings() {
