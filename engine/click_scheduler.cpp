@@ -97,8 +97,7 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
     settings_ = taken.settings;
     ApplyPauseBounds();
 
-    if (settings_.howManyClicks == kStopAfterCount &&
-        m_nClicksDone >= settings_.fixedClicksCount) {
+    if (settings_.howManyClicks == kStopAfterCount && m_nClicksDone >= settings_.fixedClicksCount) {
         m_bClicking = false;
         timer_.ReleasePrecision();
         SetRunningIcon(false);
@@ -161,7 +160,7 @@ void ClickScheduler::ApplyPauseBounds() {
 
 int ClickScheduler::IntervalUnit() const {
     return settings_.delayBetweenClicks == kFixedDelay ? settings_.fixedDelayScale
-                                                        : settings_.randomDelayScale;
+                                                       : settings_.randomDelayScale;
 }
 
 // The unit is checked before anything is drawn, so an unusable unit consumes no random value.

@@ -23,13 +23,12 @@ store::WriteStatus CHotKeyStore::StoreHotKey(const char* name, std::uint16_t vir
         store_.WriteProfileInt(store::kSettingsSection, KeyName(name).c_str(), virtualKey);
     if (!key) return key;
     return store_.WriteProfileInt(store::kSettingsSection, ModName(name).c_str(),
-                                   ToRegistrationModifiers(controlFlags));
+                                  ToRegistrationModifiers(controlFlags));
 }
 
 StoredHotKey CHotKeyStore::LoadHotKey(const char* name) {
     StoredHotKey key;
-    key.virtualKey =
-        Low16(store_.GetProfileInt(store::kSettingsSection, KeyName(name).c_str(), 0));
+    key.virtualKey = Low16(store_.GetProfileInt(store::kSettingsSection, KeyName(name).c_str(), 0));
     key.registrationFlags =
         Low16(store_.GetProfileInt(store::kSettingsSection, ModName(name).c_str(), 0));
     key.controlFlags = ToControlModifiers(key.registrationFlags);

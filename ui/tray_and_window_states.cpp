@@ -19,8 +19,7 @@ constexpr UINT kCursorReadoutPeriodMs = 1000;
 }  // namespace
 
 BOOL CDlgClicker::AddTrayIcon() {
-    trayShell_.Attach(hwnd(), m_hIcon, m_hRunningIcon,
-                       quorvel::win::WinApp::Current()->appTitle());
+    trayShell_.Attach(hwnd(), m_hIcon, m_hRunningIcon, quorvel::win::WinApp::Current()->appTitle());
     if (!trayEntry_.Add()) return FALSE;
     // The entry comes back after a restart of the shell; its menu is loaded once only.
     if (!m_menuTray) {

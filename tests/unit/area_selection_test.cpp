@@ -15,10 +15,10 @@ namespace quorvel::test {
 namespace {
 
 using areapick::Bounds;
-using areapick::Pick;
-using areapick::Point;
-using areapick::PickBetween;
 using areapick::ClickableBounds;
+using areapick::Pick;
+using areapick::PickBetween;
+using areapick::Point;
 
 // The extent of many clicks of rectangle mode with the rectangle that the main window makes of
 // the pick: the starting corner and the two corners' difference.
