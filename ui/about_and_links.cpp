@@ -20,19 +20,19 @@ namespace {
 struct ShareButton {
     int buttonId;
     int menuCommand;
-    quorvel::ui::ShareService service;
+    ShareService service;
     const quorvel::store::SettingKey& flag;
     const char* tip;
 };
 
 // In the order their tooltips are added.
 const std::array<ShareButton, 3> kShareButtons{{
-    {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, quorvel::ui::ShareService::Twitter,
-     quorvel::store::keys::kTwittered, "Tweet Bellmora Quorvel with Twitter"},
-    {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, quorvel::ui::ShareService::Facebook,
+    {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, ShareService::Twitter, quorvel::store::keys::kTwittered,
+     "Tweet Bellmora Quorvel with Twitter"},
+    {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, ShareService::Facebook,
      quorvel::store::keys::kFacebooked, "Share Bellmora Quorvel Link On Facebook"},
-    {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, quorvel::ui::ShareService::GooglePlus,
-     quorvel::store::keys::kGoogled, "Give Bellmora Quorvel a Plus+ On Google Plus"},
+    {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, ShareService::GooglePlus, quorvel::store::keys::kGoogled,
+     "Give Bellmora Quorvel a Plus+ On Google Plus"},
 }};
 
 void OpenWebPage(const std::string& address) {
@@ -59,11 +59,11 @@ bool CDlgClicker::ShowAboutBox(UINT command) {
 }
 
 BOOL CDlgClicker::OpenProductPage() {
-    OpenWebPage(quorvel::ui::kProductPage);
+    OpenWebPage(kProductPage);
     return TRUE;
 }
 
-void CDlgClicker::OpenSupportPage() { OpenWebPage(quorvel::ui::kSupportPage); }
+void CDlgClicker::OpenSupportPage() { OpenWebPage(kSupportPage); }
 
 void CDlgClicker::OpenSharePage(int commandId) {
     for (const ShareButton& share : kShareButtons) {
@@ -73,7 +73,7 @@ void CDlgClicker::OpenSharePage(int commandId) {
         } else if (commandId != share.menuCommand) {
             continue;
         }
-        OpenWebPage(quorvel::ui::SharePageAddress(share.service));
+        OpenWebPage(SharePageAddress(share.service));
         return;
     }
 }

@@ -44,7 +44,7 @@ void CDlgClicker::PickScreenArea() {
 }
 
 void CDlgClicker::RunAreaPicker() {
-    const std::string pickerPath = quorvel::ui::AreaPickerPath(quorvel::win::OwnExecutablePath());
+    const std::string pickerPath = AreaPickerPath(quorvel::win::OwnExecutablePath());
     ShowWindow(hwnd(), SW_MINIMIZE);
 
     SHELLEXECUTEINFOA info{};

@@ -42,10 +42,8 @@ void CDlgClickTiming::DoDataExchange(quorvel::win::DataExchange& dx) {
 
 void CDlgClickTiming::OnOK() {
     if (!UpdateData(true)) return;
-    const quorvel::ui::PauseBounds pressRelease =
-        quorvel::ui::CorrectPauseBounds({pressReleaseMin_, pressReleaseMax_});
-    const quorvel::ui::PauseBounds doubleClick =
-        quorvel::ui::CorrectPauseBounds({doubleClickMin_, doubleClickMax_});
+    const PauseBounds pressRelease = CorrectPauseBounds({pressReleaseMin_, pressReleaseMax_});
+    const PauseBounds doubleClick = CorrectPauseBounds({doubleClickMin_, doubleClickMax_});
     WriteSetting(kPressReleaseMin.name, pressRelease.minimum);
     WriteSetting(kPressReleaseMax.name, pressRelease.maximum);
     WriteSetting(kDoubleClickMin.name, doubleClick.minimum);

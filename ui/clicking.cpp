@@ -19,7 +19,7 @@ quorvel::TakenSettings CDlgClicker::RefreshSettings() {
     // A refused field has shown its message; the members keep what they had.
     const bool refused = !UpdateData(true);
     quorvel::ClickSettings settings = CurrentSettings();
-    quorvel::ui::ReadPauseBounds(store_, settings);
+    ReadPauseBounds(store_, settings);
     return {settings, refused};
 }
 

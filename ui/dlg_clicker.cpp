@@ -73,7 +73,7 @@ CDlgClicker::CDlgClicker(quorvel::store::SettingsStore& store)
       store_(store),
       clickTimer_(nullptr, kClickTimerId),
       scheduler_(*this, clickTimer_, mouse_, cursor_) {
-    ApplySettings(quorvel::ui::FirstRunSettings());
+    ApplySettings(FirstRunSettings());
 }
 
 CDlgClicker::~CDlgClicker() = default;
@@ -145,7 +145,7 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_CONTEXTMENU:
         OnContextMenu(lParam);
         return true;
-    case quorvel::ui::kTrayCallbackMessage:
+    case kTrayCallbackMessage:
         result = OnTrayNotify(wParam, lParam);
         return true;
     case WM_DESTROY:

@@ -65,7 +65,7 @@ private:
     void OnClearHotKey();
 
     CShortcutKeyCtrl m_ctrlHotKeyStartStopClicks;
-    quorvel::ui::CHotKeyStore m_hotKeyStore;
+    CHotKeyStore m_hotKeyStore;
     int m_bHotKeyAssigned = 0;
 
     // Tray icon and window states (tray_and_window_states.cpp).
@@ -89,8 +89,8 @@ private:
     std::string m_strCursorPos;
     // Sent by a restarted shell; the tray entry must then be added again.
     UINT taskbarCreatedMessage_ = 0;
-    quorvel::ui::ShellTray trayShell_;
-    quorvel::ui::TrayEntry trayEntry_{trayShell_};
+    ShellTray trayShell_;
+    TrayEntry trayEntry_{trayShell_};
 
     // Click timing dialog (click_timing_dialog.cpp).
     void ShowClickTimingDialog();

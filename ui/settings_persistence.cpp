@@ -57,8 +57,7 @@ void CDlgClicker::LoadSettings() {
     using namespace quorvel::store::keys;
     // Each default is what the member holds, which before any change is the table's default.
     quorvel::ClickSettings settings = CurrentSettings();
-    for (const quorvel::ui::MainWindowKey& key :
-         std::span(quorvel::ui::kMainWindowKeys).first(quorvel::ui::kKeysLoadedWithTheWindow)) {
+    for (const MainWindowKey& key : std::span(kMainWindowKeys).first(kKeysLoadedWithTheWindow)) {
         settings.*key.member = ReadSetting(key.name, settings.*key.member);
     }
     ApplySettings(settings);
@@ -85,7 +84,7 @@ void CDlgClicker::SaveSettings() {
     if (!IsWindow(hwnd()) || !m_bInitialised) return;
     if (!UpdateData(true)) return;
 
-    for (const quorvel::ui::MainWindowKey& key : quorvel::ui::kMainWindowKeys) {
+    for (const MainWindowKey& key : kMainWindowKeys) {
         if (key.member == &quorvel::ClickSettings::randomDelayFrom) RaiseRandomDelayTo();
         // The unit lists' members hold their selected positions since the exchange above.
         WriteSetting(key.name, CurrentSettings().*key.member);
@@ -102,7 +101,7 @@ void CDlgClicker::RaiseRandomDelayTo() {
 }
 
 void CDlgClicker::UpdateControlStates() {
-    for (const quorvel::ui::ControlState& state : quorvel::ui::ControlStates(CurrentSettings())) {
+    for (const ControlState& state : ControlStates(CurrentSettings())) {
         EnableWindow(GetDlgItem(state.id), state.enabled);
     }
 }

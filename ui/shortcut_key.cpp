@@ -33,8 +33,7 @@ HWND ApplicationMainWindow() {
 
 void CDlgClicker::ApplyStoredHotKey(int& assigned) {
     assigned = 0;
-    const quorvel::ui::StoredHotKey key =
-        m_hotKeyStore.LoadHotKey(quorvel::store::keys::kHotKeyControlName);
+    const StoredHotKey key = m_hotKeyStore.LoadHotKey(quorvel::store::keys::kHotKeyControlName);
     m_ctrlHotKeyStartStopClicks.SetHotKey(key.virtualKey, key.controlFlags);
 
     const HWND mainWindow = ApplicationMainWindow();
