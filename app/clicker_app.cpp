@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include "app/start_up.h"
+#include "res/resource.h"
+
+namespace quorvel::app {
 
 namespace {
 
@@ -10,14 +13,15 @@ constexpr char kCompanyKey[] = "Vantrel";
 
 }  // namespace
 
-CClickerApp::CClickerApp() : m_dlgMain(m_store) {}
+CClickerApp::CClickerApp() : WinApp(IDS_APP_TITLE), mainWindow_(store_) {}
 
 CClickerApp::~CClickerApp() = default;
 
 bool CClickerApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
-    controls.dwICC = 0xFF;  // list and tree views, bars and tooltips, tabs, up-down, progress, hot key, animation
+    controls.dwICC = 0xFF;  // list and tree views, bars and tooltips, tabs, up-down, progress, hot
+                            // key, animation
     InitCommonControlsEx(&controls);
 
     SetRegistryKey(kCompanyKey);
@@ -28,12 +32,13 @@ bool CClickerApp::InitInstance() {
         return false;
     }
 
-    const bool silent = quorvel::IsSilentStart(commandLine());
-    m_nCmdShow = silent ? SW_HIDE : SW_SHOW;
-    m_pMainWnd = &m_dlgMain;
-    if (!m_dlgMain.Create(nullptr)) return false;  // nothing to run without the window
-    if (!silent) ShowWindow(m_dlgMain.hwnd(), SW_SHOW);
+    const bool silent = IsSilentStart(commandLine());
+    m_pMainWnd = &mainWindow_;
+    if (!mainWindow_.Create(nullptr)) return false;  // nothing to run without the window
+    if (!silent) ShowWindow(mainWindow_.hwnd(), SW_SHOW);
     return true;
 }
 
-void CClickerApp::SetRegistryKey(const char* company) { m_store.SetRoot(company, appTitle()); }
+void CClickerApp::SetRegistryKey(const char* company) { store_.SetRoot(company, appTitle()); }
+
+}  // namespace quorvel::app

@@ -1,9 +1,11 @@
 #pragma once
 // The one application object: start-up, the single-instance rule and the main window.
 
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 #include "platform/win_app.h"
 #include "ui/dlg_clicker.h"
+
+namespace quorvel::app {
 
 class CClickerApp : public quorvel::win::WinApp {
 public:
@@ -15,6 +17,8 @@ public:
 private:
     void SetRegistryKey(const char* company);
 
-    quorvel::win::RegistryStore m_store;
-    CDlgClicker m_dlgMain;
+    quorvel::store::RegistryStore store_;
+    quorvel::ui::CDlgClicker mainWindow_;
 };
+
+}  // namespace quorvel::app

@@ -5,12 +5,12 @@
 
 namespace {
 
-CClickerApp theApp;
+quorvel::app::CClickerApp theApp;
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // The program runs elevated: never load a DLL planted beside it or in the current folder.
     quorvel::win::LoadDllsOnlyFromSystem();
-    return theApp.Run(instance, commandLine);
+    return theApp.Run(commandLine);
 }

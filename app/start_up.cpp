@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-namespace quorvel {
+namespace quorvel::app {
 
 bool IsSilentStart(const char* commandLine) {
     return commandLine != nullptr && std::strstr(commandLine, ":silent") != nullptr;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::app

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 #include "areapick/pick_store.h"
 #include "areapick/picker_window.h"
 #include "platform/newer_windows.h"
@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     quorvel::areapick::PickerWindow picker(instance);
     const auto pick = picker.Run();
 
-    quorvel::win::RegistryStore store;
+    quorvel::store::RegistryStore store;
     store.SetRoot(kCompanyKey, kApplicationKey);
     return quorvel::areapick::StorePick(store, pick) ? 0 : 1;
 }

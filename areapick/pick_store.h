@@ -3,13 +3,13 @@
 
 #include <optional>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 #include "areapick/selection.h"
 
 namespace quorvel::areapick {
 
 // A cancelled pick is stored as four zeros, which the main program takes as "no area".
 // Returns whether all four values were written.
-bool StorePick(SettingsStore& store, const std::optional<Pick>& pick);
+bool StorePick(store::SettingsStore& settings, const std::optional<Pick>& pick);
 
 }  // namespace quorvel::areapick

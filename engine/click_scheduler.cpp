@@ -11,11 +11,6 @@
 namespace quorvel {
 namespace {
 
-constexpr const char* kPressReleaseMinKey = "MDMU_MIN_DELAY";
-constexpr const char* kPressReleaseMaxKey = "MDMU_MAX_DELAY";
-constexpr const char* kDoubleClickMinKey = "DOUBLE_CLICKS_MIN_DELAY";
-constexpr const char* kDoubleClickMaxKey = "DOUBLE_CLICKS_MAX_DELAY";
-
 constexpr int kStopAfterCount = 1;
 constexpr int kFixedDelay = 1;
 // A window timer may fire a little before its time; within this it counts as on time.
@@ -25,10 +20,10 @@ constexpr std::int64_t kEarlyTickToleranceMicroseconds = 1000;
 
 ClickScheduler::ClickScheduler(SchedulerHost& host, ClickTimerPort& timer, MousePort& mouse,
                                CursorPort& cursor)
-    : m_host(host), m_timer(timer), m_mouse(mouse), m_cursor(cursor) {}
+    : host_(host), timer_(timer), mouse_(mouse), cursor_(cursor) {}
 
 void ClickScheduler::StartStopClicking() {
-    ++m_keyPresses;
+    ++keyPresses_;
     if (m_bClicking) {
         Stop();
     } else {
@@ -37,24 +32,24 @@ void ClickScheduler::StartStopClicking() {
 }
 
 void ClickScheduler::Start() {
-    const std::uint64_t keyPress = m_keyPresses;
+    const std::uint64_t keyPress = keyPresses_;
     m_nClicksDone = 0;
     // Truncating the seconds to 32 bits is how the runtime's seed takes them too.
-    m_random.Seed(static_cast<unsigned>(m_host.CalendarSeconds()));
-    m_host.ShowStatus(ClicksScheduledText(m_host.NowText()));
+    random_.Seed(static_cast<unsigned>(host_.CalendarSeconds()));
+    host_.ShowStatus(ClicksScheduledText(host_.NowText()));
     // From here the run is under way: a key press while one of its boxes is open stops it.
     m_bClicking = true;
-    m_timer.HoldPrecision();
+    timer_.HoldPrecision();
     const ScheduleOutcome outcome = ScheduleNextClick();
-    if (keyPress != m_keyPresses || outcome == ScheduleOutcome::CountLimitReached) return;
+    if (keyPress != keyPresses_ || outcome == ScheduleOutcome::CountLimitReached) return;
     // A failed arming still counts as a started run, so that the next key press ends it.
     SetRunningIcon(true);
 }
 
 void ClickScheduler::Stop() {
-    m_timer.Kill();
-    m_timerArmed = false;
-    m_timer.ReleasePrecision();
+    timer_.Kill();
+    timerArmed_ = false;
+    timer_.ReleasePrecision();
     SetRunningIcon(false);
     ShowIdleStatus();
     m_bClicking = false;
@@ -62,50 +57,49 @@ void ClickScheduler::Stop() {
 
 void ClickScheduler::OnClickTimer() {
     // A tick already queued when the run stopped or halted must not click.
-    if (!m_timerArmed) return;
+    if (!timerArmed_) return;
     // Nor may one that comes well before its click is due (left over from an earlier run, or
     // a timer that fired early): it only waits on.
-    const std::int64_t now = m_host.SteadyMicroseconds();
-    if (now < m_dueMicroseconds - kEarlyTickToleranceMicroseconds) {
-        if (!ArmUntilDue(now)) m_host.ShowStopMessage(kArmingFailureText);
+    const std::int64_t now = host_.SteadyMicroseconds();
+    if (now < dueMicroseconds_ - kEarlyTickToleranceMicroseconds) {
+        if (!ArmUntilDue(now)) host_.ShowStopMessage(kArmingFailureText);
         return;
     }
     // Timer 1 is a one-shot timer, armed anew after every click.
-    m_timer.Kill();
-    m_timerArmed = false;
-    PickClickPoint(m_settings, m_desktop, m_random, m_cursor, m_ptLastClick);
+    timer_.Kill();
+    timerArmed_ = false;
+    PickClickPoint(settings_, desktop_, random_, cursor_, m_ptLastClick);
     std::int64_t pausedMilliseconds = 0;
-    if (m_settings.radioClickType >= 0)
-        pausedMilliseconds = m_clickSender.Click(m_settings.radioClickType, m_mouse, m_random);
+    if (settings_.radioClickType >= 0)
+        pausedMilliseconds = m_clickSender.Click(settings_.radioClickType, mouse_, random_);
     if (m_nClicksDone < std::numeric_limits<int>::max()) ++m_nClicksDone;
 
-    const std::uint64_t keyPress = m_keyPresses;
-    const ScheduleOutcome outcome = Schedule(m_dueMicroseconds + pausedMilliseconds * 1000);
+    const std::uint64_t keyPress = keyPresses_;
+    const ScheduleOutcome outcome = Schedule(dueMicroseconds_ + pausedMilliseconds * 1000);
     // A key press inside a box has had the last word; without a valid interval there is no
     // "next click" to report and the line keeps its text.
-    if (keyPress != m_keyPresses || outcome == ScheduleOutcome::CountLimitReached ||
+    if (keyPress != keyPresses_ || outcome == ScheduleOutcome::CountLimitReached ||
         outcome == ScheduleOutcome::IntervalInvalid) {
         return;
     }
     const std::optional<std::string> text = ClicksDoneText(
-        IntervalUnit(), m_host.NowText(), m_nClicksDone, m_ptLastClick, m_nIntervalMs);
-    if (text) m_host.ShowStatus(*text);
+        IntervalUnit(), host_.NowText(), m_nClicksDone, m_ptLastClick, m_nIntervalMs);
+    if (text) host_.ShowStatus(*text);
 }
 
 ScheduleOutcome ClickScheduler::ScheduleNextClick() { return Schedule(std::nullopt); }
 
 ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart) {
-    const std::uint64_t keyPress = m_keyPresses;
+    const std::uint64_t keyPress = keyPresses_;
     // A refused field keeps its earlier value; scheduling goes on with what the settings hold.
-    const TakenSettings taken = m_host.RefreshSettings();
-    if (keyPress != m_keyPresses) return ScheduleOutcome::Superseded;
-    m_settings = taken.settings;
-    ReadPauseBounds();
+    const TakenSettings taken = host_.RefreshSettings();
+    if (keyPress != keyPresses_) return ScheduleOutcome::Superseded;
+    settings_ = taken.settings;
+    ApplyPauseBounds();
 
-    if (m_settings.howManyClicks == kStopAfterCount &&
-        m_nClicksDone >= m_settings.fixedClicksCount) {
+    if (settings_.howManyClicks == kStopAfterCount && m_nClicksDone >= settings_.fixedClicksCount) {
         m_bClicking = false;
-        m_timer.ReleasePrecision();
+        timer_.ReleasePrecision();
         SetRunningIcon(false);
         ShowIdleStatus();
         return ScheduleOutcome::CountLimitReached;
@@ -113,7 +107,7 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
 
     const std::optional<int> interval = NextInterval();
     if (!interval) {
-        m_host.ShowStopMessage(kArmingFailureText);
+        host_.ShowStopMessage(kArmingFailureText);
         return ScheduleOutcome::IntervalInvalid;
     }
     m_nIntervalMs = *interval;
@@ -122,14 +116,14 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
     // up by a shorter wait instead of adding up. A due time already past (a stall, the time a
     // box was open, an interval below the timer's minimum) is given up: the next click comes a
     // whole interval from now, as after a fresh start, never as a burst of catching up.
-    const std::int64_t now = m_host.SteadyMicroseconds();
+    const std::int64_t now = host_.SteadyMicroseconds();
     const std::int64_t intervalMicroseconds = std::int64_t{m_nIntervalMs} * 1000;
-    m_dueMicroseconds = now + intervalMicroseconds;
+    dueMicroseconds_ = now + intervalMicroseconds;
     if (periodStart && !taken.refused && *periodStart + intervalMicroseconds >= now) {
-        m_dueMicroseconds = *periodStart + intervalMicroseconds;
+        dueMicroseconds_ = *periodStart + intervalMicroseconds;
     }
     if (!ArmUntilDue(now)) {
-        m_host.ShowStopMessage(kArmingFailureText);
+        host_.ShowStopMessage(kArmingFailureText);
         return ScheduleOutcome::ArmingFailed;
     }
     return ScheduleOutcome::Armed;
@@ -137,38 +131,36 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
 
 // The wait is rounded up, so that the timer never fires before the click is due.
 bool ClickScheduler::ArmUntilDue(std::int64_t now) {
-    const std::int64_t milliseconds = (m_dueMicroseconds - now + 999) / 1000;
+    const std::int64_t milliseconds = (dueMicroseconds_ - now + 999) / 1000;
     const std::int64_t delay =
         std::clamp<std::int64_t>(milliseconds, 0, std::numeric_limits<int>::max());
-    m_timerArmed = m_timer.Arm(static_cast<std::uint32_t>(delay));
-    return m_timerArmed;
+    timerArmed_ = timer_.Arm(static_cast<std::uint32_t>(delay));
+    return timerArmed_;
 }
 
-void ClickScheduler::SetRunningIcon(bool running) { m_host.ShowRunningIcon(running); }
+void ClickScheduler::SetRunningIcon(bool running) { host_.ShowRunningIcon(running); }
 
-void ClickScheduler::SetDesktop(const VirtualScreen& desktop) { m_desktop = desktop; }
+void ClickScheduler::SetDesktop(const VirtualScreen& desktop) { desktop_ = desktop; }
 
 SchedulerState ClickScheduler::State() const {
     if (!m_bClicking) return SchedulerState::Idle;
-    return m_timerArmed ? SchedulerState::Running : SchedulerState::Halted;
+    return timerArmed_ ? SchedulerState::Running : SchedulerState::Halted;
 }
 
 void ClickScheduler::ShowIdleStatus() {
-    m_host.ShowStatus(IdleStatusText(m_host.HotKeyAssigned(), m_host.HotKeyText()));
+    host_.ShowStatus(IdleStatusText(host_.HotKeyAssigned(), host_.HotKeyText()));
 }
 
-void ClickScheduler::ReadPauseBounds() {
-    m_clickSender.pressReleaseMin =
-        m_host.ReadSetting(kPressReleaseMinKey, kDefaultPressReleaseMin);
-    m_clickSender.pressReleaseMax =
-        m_host.ReadSetting(kPressReleaseMaxKey, kDefaultPressReleaseMax);
-    m_clickSender.doubleClickMin = m_host.ReadSetting(kDoubleClickMinKey, kDefaultDoubleClickMin);
-    m_clickSender.doubleClickMax = m_host.ReadSetting(kDoubleClickMaxKey, kDefaultDoubleClickMax);
+void ClickScheduler::ApplyPauseBounds() {
+    m_clickSender.pressReleaseMin = settings_.pressReleaseMin;
+    m_clickSender.pressReleaseMax = settings_.pressReleaseMax;
+    m_clickSender.doubleClickMin = settings_.doubleClickMin;
+    m_clickSender.doubleClickMax = settings_.doubleClickMax;
 }
 
 int ClickScheduler::IntervalUnit() const {
-    return m_settings.delayBetweenClicks == kFixedDelay ? m_settings.fixedDelayScale
-                                                        : m_settings.randomDelayScale;
+    return settings_.delayBetweenClicks == kFixedDelay ? settings_.fixedDelayScale
+                                                       : settings_.randomDelayScale;
 }
 
 // The unit is checked before anything is drawn, so an unusable unit consumes no random value.
@@ -176,9 +168,9 @@ std::optional<int> ClickScheduler::NextInterval() {
     const std::optional<std::int64_t> factor = MillisecondsPerUnit(IntervalUnit());
     if (!factor) return std::nullopt;
     const int value =
-        m_settings.delayBetweenClicks == kFixedDelay
-            ? m_settings.fixedDelayInClicks
-            : RandomBetween(m_random, m_settings.randomDelayFrom, m_settings.randomDelayTo);
+        settings_.delayBetweenClicks == kFixedDelay
+            ? settings_.fixedDelayInClicks
+            : RandomBetween(random_, settings_.randomDelayFrom, settings_.randomDelayTo);
     const std::int64_t milliseconds = value * *factor;
     if (milliseconds < 0 || milliseconds > std::numeric_limits<int>::max()) return std::nullopt;
     return static_cast<int>(milliseconds);

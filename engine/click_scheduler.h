@@ -47,38 +47,38 @@ public:
     int IntervalMs() const { return m_nIntervalMs; }
     Point LastClick() const { return m_ptLastClick; }
     // When the next click is due, on the host's steady clock.
-    std::int64_t NextClickDue() const { return m_dueMicroseconds; }
+    std::int64_t NextClickDue() const { return dueMicroseconds_; }
     const CClickSender& ClickSender() const { return m_clickSender; }
 
 private:
     void Start();
     void Stop();
     void ShowIdleStatus();
-    void ReadPauseBounds();
+    void ApplyPauseBounds();
     // periodStart: the last click's due time plus its pauses; none for a run's first click.
     ScheduleOutcome Schedule(std::optional<std::int64_t> periodStart);
     bool ArmUntilDue(std::int64_t now);
     std::optional<int> NextInterval();
     int IntervalUnit() const;
 
-    SchedulerHost& m_host;
-    ClickTimerPort& m_timer;
-    MousePort& m_mouse;
-    CursorPort& m_cursor;
+    SchedulerHost& host_;
+    ClickTimerPort& timer_;
+    MousePort& mouse_;
+    CursorPort& cursor_;
 
     bool m_bClicking = false;
-    bool m_timerArmed = false;
+    bool timerArmed_ = false;
     int m_nClicksDone = 0;
     int m_nIntervalMs = 0;
     CClickSender m_clickSender;
     Point m_ptLastClick;
-    VirtualScreen m_desktop;
-    ClickSettings m_settings;
-    RandomGenerator m_random;
-    std::int64_t m_dueMicroseconds = 0;
+    VirtualScreen desktop_;
+    ClickSettings settings_;
+    RandomGenerator random_;
+    std::int64_t dueMicroseconds_ = 0;
     // Moves on at every press of the shortcut key, so that work interrupted by a box can tell
     // that its run is no longer the current one.
-    std::uint64_t m_keyPresses = 0;
+    std::uint64_t keyPresses_ = 0;
 };
 
 }  // namespace quorvel

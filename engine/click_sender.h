@@ -14,18 +14,13 @@ inline constexpr int kLeftDoubleClick = 2;
 inline constexpr int kRightDoubleClick = 3;
 inline constexpr int kMiddleClick = 4;
 
-inline constexpr int kDefaultPressReleaseMin = 50;
-inline constexpr int kDefaultPressReleaseMax = 200;
-inline constexpr int kDefaultDoubleClickMin = 20;
-inline constexpr int kDefaultDoubleClickMax = 70;
-
 class CClickSender {
 public:
-    // Pause bounds in milliseconds; the scheduler overwrites them before every scheduling.
-    int pressReleaseMin = kDefaultPressReleaseMin;
-    int pressReleaseMax = kDefaultPressReleaseMax;
-    int doubleClickMin = kDefaultDoubleClickMin;
-    int doubleClickMax = kDefaultDoubleClickMax;
+    // Pause bounds in milliseconds; the scheduler sets them from the settings at every scheduling.
+    int pressReleaseMin = 0;
+    int pressReleaseMax = 0;
+    int doubleClickMin = 0;
+    int doubleClickMax = 0;
 
     // Clicks at the current cursor position and returns after the last release, with the
     // milliseconds it paused in all. A kind outside 0..4 sends nothing.

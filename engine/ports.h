@@ -84,8 +84,8 @@ public:
     virtual ~SchedulerHost() = default;
     // Takes the settings in from the controls; a refused field leaves earlier values. Its
     // message box runs a message loop, so the shortcut key may start or stop a run meanwhile.
+    // The pause bounds come as stored at that moment.
     virtual TakenSettings RefreshSettings() = 0;
-    virtual int ReadSetting(const char* key, int defaultValue) = 0;
     virtual void ShowStatus(const std::string& text) = 0;
     virtual void ShowRunningIcon(bool running) = 0;
     virtual std::string NowText() = 0;

@@ -2,11 +2,11 @@
 
 namespace quorvel {
 
-void RandomGenerator::Seed(unsigned seed) { m_state = seed; }
+void RandomGenerator::Seed(unsigned seed) { state_ = seed; }
 
 int RandomGenerator::Next() {
-    m_state = static_cast<std::uint32_t>(m_state * 214013u + 2531011u);
-    return static_cast<int>((m_state >> 16) & 0x7fffu);
+    state_ = static_cast<std::uint32_t>(state_ * 214013u + 2531011u);
+    return static_cast<int>((state_ >> 16) & 0x7fffu);
 }
 
 int RandomBetween(RandomGenerator& generator, int a, int b) {

@@ -15,7 +15,7 @@ public:
     int Next();
 
 private:
-    std::uint32_t m_state = 1;  // the runtime's state before any seeding
+    std::uint32_t state_ = 1;  // the runtime's state before any seeding
 };
 
 // b when a == b, a when a > b, otherwise a value from a to b - 1. A draw never exceeds

@@ -13,7 +13,6 @@ class DataExchange {
 public:
     DataExchange(Dialog& dialog, bool saveAndValidate);
 
-    bool saving() const { return saving_; }
     bool failed() const { return failed_; }
 
     // An integer field. Towards the controls the text is set only when it differs.

@@ -19,8 +19,6 @@ public:
     INT_PTR DoModal(HWND parent);  // modal; returns EndDialog's result, -1 when it cannot start
 
     HWND hwnd() const { return hwnd_; }
-    int templateId() const { return templateId_; }
-    bool modal() const { return modal_; }
     HWND GetDlgItem(int id) const;
 
     bool UpdateData(bool saveAndValidate);  // false when a field refused its text

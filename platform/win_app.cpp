@@ -3,7 +3,6 @@
 #include "platform/dialog.h"
 #include "platform/message_loop.h"
 #include "platform/resources.h"
-#include "res/resource.h"
 
 namespace quorvel::win {
 
@@ -13,7 +12,7 @@ WinApp* current = nullptr;
 
 }  // namespace
 
-WinApp::WinApp() { current = this; }
+WinApp::WinApp(int titleStringId) : titleStringId_(titleStringId) { current = this; }
 
 WinApp::~WinApp() {
     if (current == this) current = nullptr;
@@ -21,10 +20,9 @@ WinApp::~WinApp() {
 
 WinApp* WinApp::Current() { return current; }
 
-int WinApp::Run(HINSTANCE instance, const char* commandLine) {
-    instance_ = instance;
+int WinApp::Run(const char* commandLine) {
     commandLine_ = commandLine != nullptr ? commandLine : "";
-    m_appTitle = LoadStringText(IDS_APP_TITLE);
+    appTitle_ = LoadStringText(titleStringId_);
     if (!InitInstance()) return 0;
     // A loop without a main window would never end.
     if (m_pMainWnd == nullptr || m_pMainWnd->hwnd() == nullptr) return 0;
@@ -33,8 +31,9 @@ int WinApp::Run(HINSTANCE instance, const char* commandLine) {
 
 std::string ApplicationTitle() {
     const WinApp* app = WinApp::Current();
-    if (app != nullptr && !app->appTitle().empty()) return app->appTitle();
-    return LoadStringText(IDS_APP_TITLE);
+    if (app == nullptr) return {};
+    if (!app->appTitle().empty()) return app->appTitle();
+    return LoadStringText(app->titleStringId());
 }
 
 }  // namespace quorvel::win

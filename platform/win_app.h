@@ -12,7 +12,8 @@ class Dialog;
 
 class WinApp {
 public:
-    WinApp();
+    // The title comes from the program's string resource titleStringId when Run starts.
+    explicit WinApp(int titleStringId);
     WinApp(const WinApp&) = delete;
     WinApp& operator=(const WinApp&) = delete;
     virtual ~WinApp();
@@ -22,26 +23,26 @@ public:
 
     // Loads the title, calls InitInstance, runs the loop until the main window is destroyed;
     // returns the exit code. Without a main window after InitInstance there is no loop.
-    int Run(HINSTANCE instance, const char* commandLine);
+    int Run(const char* commandLine);
 
     static WinApp* Current();
 
-    HINSTANCE instance() const { return instance_; }
-    const std::string& appTitle() const { return m_appTitle; }
+    int titleStringId() const { return titleStringId_; }
+    const std::string& appTitle() const { return appTitle_; }
     const char* commandLine() const { return commandLine_; }
 
-    int m_nCmdShow = SW_SHOWNORMAL;
     Dialog* m_pMainWnd = nullptr;
 
 protected:
-    std::string m_appTitle;
+    std::string appTitle_;
 
 private:
-    HINSTANCE instance_ = nullptr;
+    int titleStringId_;
     const char* commandLine_ = "";
 };
 
-// The application title: the running application's, else string 57344 of the executable.
+// The application title: the running application's, else its title string; empty without an
+// application object.
 std::string ApplicationTitle();
 
 }  // namespace quorvel::win

@@ -7,32 +7,32 @@
 
 #include <array>
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "platform/resources.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/web_links.h"
 
-namespace {
+namespace quorvel::ui {
 
-constexpr UINT kAboutCommand = 16;
+namespace {
 
 struct ShareButton {
     int buttonId;
     int menuCommand;
-    quorvel::ShareService service;
-    const quorvel::SettingKey& flag;
+    ShareService service;
+    const quorvel::store::SettingKey& flag;
     const char* tip;
 };
 
 // In the order their tooltips are added.
 const std::array<ShareButton, 3> kShareButtons{{
-    {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, quorvel::ShareService::Twitter,
-     quorvel::keys::kTwittered, "Tweet Bellmora Quorvel with Twitter"},
-    {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, quorvel::ShareService::Facebook,
-     quorvel::keys::kFacebooked, "Share Bellmora Quorvel Link On Facebook"},
-    {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, quorvel::ShareService::GooglePlus,
-     quorvel::keys::kGoogled, "Give Bellmora Quorvel a Plus+ On Google Plus"},
+    {IDC_SHARE_TWITTER, ID_SHARE_TWITTER, ShareService::Twitter, quorvel::store::keys::kTwittered,
+     "Tweet Bellmora Quorvel with Twitter"},
+    {IDC_SHARE_FACEBOOK, ID_SHARE_FACEBOOK, ShareService::Facebook,
+     quorvel::store::keys::kFacebooked, "Share Bellmora Quorvel Link On Facebook"},
+    {IDC_SHARE_GOOGLE, ID_SHARE_GOOGLE, ShareService::GooglePlus, quorvel::store::keys::kGoogled,
+     "Give Bellmora Quorvel a Plus+ On Google Plus"},
 }};
 
 void OpenWebPage(const std::string& address) {
@@ -48,32 +48,32 @@ void CDlgClicker::AddAboutToSystemMenu() {
     const std::string about = quorvel::win::LoadStringText(IDS_ABOUT);
     if (about.empty()) return;
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, kAboutCommand, about.c_str());
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, about.c_str());
 }
 
 bool CDlgClicker::ShowAboutBox(UINT command) {
-    if ((command & 0xFFF0) != kAboutCommand) return false;  // moving, closing, ... as usual
+    if ((command & 0xFFF0) != IDM_ABOUT) return false;  // moving, closing, ... as usual
     CDlgAbout about;
     about.DoModal(hwnd());
     return true;
 }
 
 BOOL CDlgClicker::OpenProductPage() {
-    OpenWebPage(quorvel::kProductPage);
+    OpenWebPage(kProductPage);
     return TRUE;
 }
 
-void CDlgClicker::OpenSupportPage() { OpenWebPage(quorvel::kSupportPage); }
+void CDlgClicker::OpenSupportPage() { OpenWebPage(kSupportPage); }
 
 void CDlgClicker::OpenSharePage(int commandId) {
     for (const ShareButton& share : kShareButtons) {
         if (commandId == share.buttonId) {
             ShowWindow(GetDlgItem(share.buttonId), SW_HIDE);
-            quorvel::WriteKey(m_store, share.flag, 1);
+            quorvel::store::WriteKey(store_, share.flag, 1);
         } else if (commandId != share.menuCommand) {
             continue;
         }
-        OpenWebPage(quorvel::SharePageAddress(share.service));
+        OpenWebPage(SharePageAddress(share.service));
         return;
     }
 }
@@ -101,3 +101,5 @@ void CDlgClicker::SetUpShareButtons() {
         if (shared(share)) ShowWindow(GetDlgItem(share.buttonId), SW_HIDE);
     }
 }
+
+}  // namespace quorvel::ui

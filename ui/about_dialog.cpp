@@ -2,4 +2,8 @@
 
 #include "res/resource.h"
 
+namespace quorvel::ui {
+
 CDlgAbout::CDlgAbout() : Dialog(IDD_ABOUT) {}
+
+}  // namespace quorvel::ui

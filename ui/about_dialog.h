@@ -3,7 +3,11 @@
 
 #include "platform/dialog.h"
 
+namespace quorvel::ui {
+
 class CDlgAbout : public quorvel::win::Dialog {
 public:
     CDlgAbout();
 };
+
+}  // namespace quorvel::ui

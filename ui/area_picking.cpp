@@ -9,11 +9,13 @@
 #include <climits>
 #include <cstdint>
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "platform/handles.h"
 #include "platform/message_box.h"
 #include "platform/module_path.h"
 #include "ui/picker_path.h"
+
+namespace quorvel::ui {
 
 namespace {
 
@@ -33,17 +35,16 @@ int ClampedDifference(int to, int from) {
 }  // namespace
 
 void CDlgClicker::PickScreenArea() {
-    using quorvel::keys::kInfoMessageDisplayed;
-    if (quorvel::ReadKey(m_store, kInfoMessageDisplayed) == 0) {
+    using quorvel::store::keys::kInfoMessageDisplayed;
+    if (quorvel::store::ReadKey(store_, kInfoMessageDisplayed) == 0) {
         quorvel::win::ShowMessageBox(hwnd(), kPickingInfoText, MB_OK | MB_ICONINFORMATION);
-        quorvel::WriteKey(m_store, kInfoMessageDisplayed, 1);
+        quorvel::store::WriteKey(store_, kInfoMessageDisplayed, 1);
     }
     RunAreaPicker();
 }
 
 void CDlgClicker::RunAreaPicker() {
-    const std::string pickerPath =
-        quorvel::AreaPickerPath(quorvel::win::OwnExecutablePath());
+    const std::string pickerPath = AreaPickerPath(quorvel::win::OwnExecutablePath());
     ShowWindow(hwnd(), SW_MINIMIZE);
 
     SHELLEXECUTEINFOA info{};
@@ -64,11 +65,11 @@ void CDlgClicker::RunAreaPicker() {
 }
 
 BOOL CDlgClicker::ApplyPickedArea() {
-    using namespace quorvel::keys;
-    const int startX = quorvel::ReadKey(m_store, kPickStartX);
-    const int startY = quorvel::ReadKey(m_store, kPickStartY);
-    const int endX = quorvel::ReadKey(m_store, kPickEndX);
-    const int endY = quorvel::ReadKey(m_store, kPickEndY);
+    using namespace quorvel::store::keys;
+    const int startX = quorvel::store::ReadKey(store_, kPickStartX);
+    const int startY = quorvel::store::ReadKey(store_, kPickStartY);
+    const int endX = quorvel::store::ReadKey(store_, kPickEndX);
+    const int endY = quorvel::store::ReadKey(store_, kPickEndY);
     if (startX == 0 && startY == 0 && endX == 0 && endY == 0) return FALSE;
 
     m_oStartingPoint = {startX, startY};
@@ -82,3 +83,5 @@ BOOL CDlgClicker::ApplyPickedArea() {
     SaveSettings();
     return TRUE;
 }
+
+}  // namespace quorvel::ui

@@ -1,6 +1,6 @@
 #include "ui/click_timing_dialog.h"
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "engine/text_format.h"
 #include "platform/data_exchange.h"
 #include "platform/resources.h"
@@ -9,16 +9,18 @@
 #include "ui/dlg_clicker.h"
 #include "ui/pause_bounds.h"
 
-using namespace quorvel::keys;
+namespace quorvel::ui {
 
-CDlgClickTiming::CDlgClickTiming(quorvel::SettingsStore& store)
-    : Dialog(IDD_CLICK_TIMING), m_store(store) {}
+using namespace quorvel::store::keys;
+
+CDlgClickTiming::CDlgClickTiming(quorvel::store::SettingsStore& store)
+    : Dialog(IDD_CLICK_TIMING), store_(store) {}
 
 BOOL CDlgClickTiming::OnInitDialog() {
-    m_iPressReleaseMin = ReadSetting(kPressReleaseMin.name, kPressReleaseMin.defaultValue);
-    m_iPressReleaseMax = ReadSetting(kPressReleaseMax.name, kPressReleaseMax.defaultValue);
-    m_iDoubleClickMin = ReadSetting(kDoubleClickMin.name, kDoubleClickMin.defaultValue);
-    m_iDoubleClickMax = ReadSetting(kDoubleClickMax.name, kDoubleClickMax.defaultValue);
+    pressReleaseMin_ = ReadSetting(kPressReleaseMin.name, kPressReleaseMin.defaultValue);
+    pressReleaseMax_ = ReadSetting(kPressReleaseMax.name, kPressReleaseMax.defaultValue);
+    doubleClickMin_ = ReadSetting(kDoubleClickMin.name, kDoubleClickMin.defaultValue);
+    doubleClickMax_ = ReadSetting(kDoubleClickMax.name, kDoubleClickMax.defaultValue);
     Dialog::OnInitDialog();
 
     m_hIcon = quorvel::win::LoadIconResource(IDI_IDLE);
@@ -32,18 +34,16 @@ BOOL CDlgClickTiming::OnInitDialog() {
 
 void CDlgClickTiming::DoDataExchange(quorvel::win::DataExchange& dx) {
     // Each maximum before its minimum: a refusal names the maximum first.
-    dx.Text(IDC_PRESS_MAX_DELAY, m_iPressReleaseMax);
-    dx.Text(IDC_PRESS_MIN_DELAY, m_iPressReleaseMin);
-    dx.Text(IDC_DOUBLE_CLICK_MAX_DELAY, m_iDoubleClickMax);
-    dx.Text(IDC_DOUBLE_CLICK_MIN_DELAY, m_iDoubleClickMin);
+    dx.Text(IDC_PRESS_MAX_DELAY, pressReleaseMax_);
+    dx.Text(IDC_PRESS_MIN_DELAY, pressReleaseMin_);
+    dx.Text(IDC_DOUBLE_CLICK_MAX_DELAY, doubleClickMax_);
+    dx.Text(IDC_DOUBLE_CLICK_MIN_DELAY, doubleClickMin_);
 }
 
 void CDlgClickTiming::OnOK() {
     if (!UpdateData(true)) return;
-    const quorvel::PauseBounds pressRelease =
-        quorvel::CorrectPauseBounds({m_iPressReleaseMin, m_iPressReleaseMax});
-    const quorvel::PauseBounds doubleClick =
-        quorvel::CorrectPauseBounds({m_iDoubleClickMin, m_iDoubleClickMax});
+    const PauseBounds pressRelease = CorrectPauseBounds({pressReleaseMin_, pressReleaseMax_});
+    const PauseBounds doubleClick = CorrectPauseBounds({doubleClickMin_, doubleClickMax_});
     WriteSetting(kPressReleaseMin.name, pressRelease.minimum);
     WriteSetting(kPressReleaseMax.name, pressRelease.maximum);
     WriteSetting(kDoubleClickMin.name, doubleClick.minimum);
@@ -52,14 +52,16 @@ void CDlgClickTiming::OnOK() {
 }
 
 int CDlgClickTiming::ReadSetting(const char* key, int defaultValue) {
-    return quorvel::ReadSetting(m_store, key, defaultValue);
+    return quorvel::store::ReadSetting(store_, key, defaultValue);
 }
 
 void CDlgClickTiming::WriteSetting(const char* key, int value) {
-    quorvel::WriteSetting(m_store, key, value);
+    quorvel::store::WriteSetting(store_, key, value);
 }
 
 void CDlgClicker::ShowClickTimingDialog() {
-    CDlgClickTiming dialog(m_store);
+    CDlgClickTiming dialog(store_);
     dialog.DoModal(hwnd());  // the dialog stores what it accepts; its answer says nothing more
 }
+
+}  // namespace quorvel::ui

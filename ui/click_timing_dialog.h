@@ -3,12 +3,14 @@
 
 #include <string>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 #include "platform/dialog.h"
+
+namespace quorvel::ui {
 
 class CDlgClickTiming : public quorvel::win::Dialog {
 public:
-    explicit CDlgClickTiming(quorvel::SettingsStore& store);
+    explicit CDlgClickTiming(quorvel::store::SettingsStore& store);
 
 protected:
     BOOL OnInitDialog() override;
@@ -19,10 +21,12 @@ private:
     int ReadSetting(const char* key, int defaultValue);
     void WriteSetting(const char* key, int value);
 
-    quorvel::SettingsStore& m_store;
-    int m_iPressReleaseMin = 0;
-    int m_iPressReleaseMax = 0;
-    int m_iDoubleClickMin = 0;
-    int m_iDoubleClickMax = 0;
+    quorvel::store::SettingsStore& store_;
+    int pressReleaseMin_ = 0;
+    int pressReleaseMax_ = 0;
+    int doubleClickMin_ = 0;
+    int doubleClickMax_ = 0;
     HICON m_hIcon = nullptr;
 };
+
+}  // namespace quorvel::ui

@@ -10,12 +10,17 @@
 
 #include "platform/local_time.h"
 #include "platform/message_box.h"
+#include "ui/main_window_settings.h"
 #include "ui/tray_icon.h"
+
+namespace quorvel::ui {
 
 quorvel::TakenSettings CDlgClicker::RefreshSettings() {
     // A refused field has shown its message; the members keep what they had.
     const bool refused = !UpdateData(true);
-    return {CurrentSettings(), refused};
+    quorvel::ClickSettings settings = CurrentSettings();
+    ReadPauseBounds(store_, settings);
+    return {settings, refused};
 }
 
 void CDlgClicker::ShowStatus(const std::string& text) { SetStatus(text); }
@@ -24,7 +29,7 @@ void CDlgClicker::ShowRunningIcon(bool running) {
     HICON icon = running ? m_hRunningIcon : m_hIcon;
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    m_trayEntry.ShowRunning(running);
+    trayEntry_.ShowRunning(running);
 }
 
 std::string CDlgClicker::NowText() { return quorvel::win::LocalDateTimeText(); }
@@ -43,3 +48,5 @@ std::int64_t CDlgClicker::SteadyMicroseconds() {
     using namespace std::chrono;
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
+
+}  // namespace quorvel::ui

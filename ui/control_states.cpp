@@ -4,7 +4,7 @@
 
 #include "res/resource.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 std::vector<ControlState> ControlStates(const ClickSettings& settings) {
     std::vector<ControlState> states;
@@ -21,4 +21,4 @@ std::vector<ControlState> ControlStates(const ClickSettings& settings) {
     return states;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

@@ -5,7 +5,7 @@
 
 #include "engine/click_settings.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 struct ControlState {
     int id;
@@ -15,4 +15,4 @@ struct ControlState {
 // In the order the window applies them.
 std::vector<ControlState> ControlStates(const ClickSettings& settings);
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

@@ -15,7 +15,10 @@
 #include "platform/resources.h"
 #include "platform/win_app.h"
 #include "res/resource.h"
+#include "ui/main_window_settings.h"
 #include "ui/tray_icon.h"
+
+namespace quorvel::ui {
 
 namespace {
 
@@ -38,32 +41,45 @@ struct SettingBinding {
     int notification;
 };
 constexpr std::array<SettingBinding, 22> kSettingBindings{{
-    {IDC_LOC_CURSOR, BN_CLICKED},     {IDC_LOC_DESKTOP, BN_CLICKED},
-    {IDC_LOC_RECTANGLE, BN_CLICKED},  {IDC_CLICKS_UNTIL_STOPPED, BN_CLICKED},
-    {IDC_CLICKS_COUNTED, BN_CLICKED}, {IDC_DELAY_RANDOM, BN_CLICKED},
-    {IDC_DELAY_FIXED, BN_CLICKED},    {IDC_CLICK_LEFT, BN_CLICKED},
-    {IDC_CLICK_RIGHT, BN_CLICKED},    {IDC_CLICK_LEFT_DOUBLE, BN_CLICKED},
-    {IDC_CLICK_RIGHT_DOUBLE, BN_CLICKED}, {IDC_CLICK_MIDDLE, BN_CLICKED},
-    {IDC_LOC_X, EN_CHANGE},           {IDC_LOC_Y, EN_CHANGE},
-    {IDC_LOC_WIDTH, EN_CHANGE},       {IDC_LOC_HEIGHT, EN_CHANGE},
-    {IDC_CLICK_COUNT, EN_CHANGE},     {IDC_RANDOM_DELAY_FROM, EN_CHANGE},
-    {IDC_RANDOM_DELAY_TO, EN_CHANGE}, {IDC_FIXED_DELAY, EN_CHANGE},
-    {IDC_FIXED_DELAY_UNIT, CBN_SELCHANGE}, {IDC_RANDOM_DELAY_UNIT, CBN_SELCHANGE},
+    {IDC_LOC_CURSOR, BN_CLICKED},
+    {IDC_LOC_DESKTOP, BN_CLICKED},
+    {IDC_LOC_RECTANGLE, BN_CLICKED},
+    {IDC_CLICKS_UNTIL_STOPPED, BN_CLICKED},
+    {IDC_CLICKS_COUNTED, BN_CLICKED},
+    {IDC_DELAY_RANDOM, BN_CLICKED},
+    {IDC_DELAY_FIXED, BN_CLICKED},
+    {IDC_CLICK_LEFT, BN_CLICKED},
+    {IDC_CLICK_RIGHT, BN_CLICKED},
+    {IDC_CLICK_LEFT_DOUBLE, BN_CLICKED},
+    {IDC_CLICK_RIGHT_DOUBLE, BN_CLICKED},
+    {IDC_CLICK_MIDDLE, BN_CLICKED},
+    {IDC_LOC_X, EN_CHANGE},
+    {IDC_LOC_Y, EN_CHANGE},
+    {IDC_LOC_WIDTH, EN_CHANGE},
+    {IDC_LOC_HEIGHT, EN_CHANGE},
+    {IDC_CLICK_COUNT, EN_CHANGE},
+    {IDC_RANDOM_DELAY_FROM, EN_CHANGE},
+    {IDC_RANDOM_DELAY_TO, EN_CHANGE},
+    {IDC_FIXED_DELAY, EN_CHANGE},
+    {IDC_FIXED_DELAY_UNIT, CBN_SELCHANGE},
+    {IDC_RANDOM_DELAY_UNIT, CBN_SELCHANGE},
 }};
 
 }  // namespace
 
-CDlgClicker::CDlgClicker(quorvel::SettingsStore& store)
+CDlgClicker::CDlgClicker(quorvel::store::SettingsStore& store)
     : Dialog(IDD_CLICKER),
-      m_store(store),
       m_hotKeyStore(store),
-      m_clickTimer(nullptr, kClickTimerId),
-      m_scheduler(*this, m_clickTimer, m_mouse, m_cursor) {}
+      store_(store),
+      clickTimer_(nullptr, kClickTimerId),
+      scheduler_(*this, clickTimer_, mouse_, cursor_) {
+    ApplySettings(FirstRunSettings());
+}
 
 CDlgClicker::~CDlgClicker() = default;
 
 BOOL CDlgClicker::OnInitDialog() {
-    m_clickTimer.SetWindow(hwnd());
+    clickTimer_.SetWindow(hwnd());
     LoadSettings();
     Dialog::OnInitDialog();
     AddAboutToSystemMenu();
@@ -129,14 +145,14 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_CONTEXTMENU:
         OnContextMenu(lParam);
         return true;
-    case quorvel::win::kTrayCallbackMessage:
+    case kTrayCallbackMessage:
         result = OnTrayNotify(wParam, lParam);
         return true;
     case WM_DESTROY:
         OnDestroy();
         return false;  // the dialog's own destroy handling follows
     default:
-        if (m_taskbarCreatedMessage != 0 && message == m_taskbarCreatedMessage) {
+        if (taskbarCreatedMessage_ != 0 && message == taskbarCreatedMessage_) {
             result = OnTaskbarCreated();
             return true;
         }
@@ -222,8 +238,8 @@ void CDlgClicker::SetStatus(const std::string& text) {
 }
 
 void CDlgClicker::MeasureDesktop() {
-    const quorvel::DesktopMeasurement desktop = quorvel::MeasureDesktop(m_metrics);
-    m_scheduler.SetDesktop(desktop.screen);
+    const quorvel::DesktopMeasurement desktop = quorvel::MeasureDesktop(metrics_);
+    scheduler_.SetDesktop(desktop.screen);
     m_strClickableArea = desktop.areaText;
     SetDlgItemTextA(hwnd(), IDC_CLICKABLE_AREA, m_strClickableArea.c_str());
     m_ctrlSpinLocX.SetRange32(desktop.rectX.lower, desktop.rectX.upper);
@@ -237,12 +253,14 @@ void CDlgClicker::MeasureDesktop() {
                         kHighestClickCount);
 }
 
-void CDlgClicker::StartStopClicking() { m_scheduler.StartStopClicking(); }
+void CDlgClicker::StartStopClicking() { scheduler_.StartStopClicking(); }
 
 void CDlgClicker::OnTimer(UINT_PTR timerId) {
     if (timerId == kClickTimerId) {
-        m_scheduler.OnClickTimer();
+        scheduler_.OnClickTimer();
     } else if (timerId == kCursorReadoutTimerId) {
         ShowCursorPosition();
     }
 }
+
+}  // namespace quorvel::ui

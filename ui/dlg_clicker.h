@@ -4,11 +4,10 @@
 
 #include <windows.h>
 
+#include <array>
+#include <memory>
 #include <string>
 
-#include <memory>
-
-#include "app/settings_store.h"
 #include "engine/click_scheduler.h"
 #include "engine/ports.h"
 #include "platform/click_timer.h"
@@ -19,14 +18,18 @@
 #include "platform/mouse_input.h"
 #include "platform/screen_metrics.h"
 #include "platform/tooltip.h"
+#include "store/settings_keys.h"
+#include "store/settings_store.h"
 #include "ui/hotkey_store.h"
 #include "ui/shortcut_key_ctrl.h"
 #include "ui/tray_entry.h"
 #include "ui/tray_icon.h"
 
+namespace quorvel::ui {
+
 class CDlgClicker : public quorvel::win::Dialog, private quorvel::SchedulerHost {
 public:
-    explicit CDlgClicker(quorvel::SettingsStore& store);
+    explicit CDlgClicker(quorvel::store::SettingsStore& store);
     ~CDlgClicker() override;
 
     void StartStopClicking();
@@ -43,19 +46,29 @@ private:
     static constexpr UINT_PTR kClickTimerId = 1;
     static constexpr UINT_PTR kCursorReadoutTimerId = 2;
 
-    // Start-up and the status line.
+    // Start-up, the status line and message dispatch (dlg_clicker.cpp).
     void ShowHelpMessage();
     void SetStatus(const std::string& text);
     void MeasureDesktop();
     void OnTimer(UINT_PTR timerId);
     bool OnCommand(int id, int notification);
 
-    // Shortcut key.
+    HICON m_hIcon = nullptr;
+    HICON m_hRunningIcon = nullptr;
+    std::string m_strStatus;
+    std::string m_strClickableArea;
+    quorvel::win::SystemScreenMetrics metrics_;
+
+    // Shortcut key (shortcut_key.cpp).
     void ApplyStoredHotKey(int& assigned);
     void OnAssignHotKey();
     void OnClearHotKey();
 
-    // Tray icon and window states.
+    CShortcutKeyCtrl m_ctrlHotKeyStartStopClicks;
+    CHotKeyStore m_hotKeyStore;
+    int m_bHotKeyAssigned = 0;
+
+    // Tray icon and window states (tray_and_window_states.cpp).
     BOOL AddTrayIcon();
     BOOL RemoveTrayIcon();
     LRESULT OnTaskbarCreated();
@@ -68,18 +81,29 @@ private:
     void ShowCursorPosition();
     bool OnPaint();
     void OnContextMenu(LPARAM point);
-
     void ListenForShellRestart();
 
-    // Click timing dialog.
+    quorvel::win::UniqueMenu m_menuTray;
+    quorvel::win::UniqueMenu m_menuContext;
+    quorvel::win::Control m_ctrlCursorLocation;
+    std::string m_strCursorPos;
+    // Sent by a restarted shell; the tray entry must then be added again.
+    UINT taskbarCreatedMessage_ = 0;
+    ShellTray trayShell_;
+    TrayEntry trayEntry_{trayShell_};
+
+    // Click timing dialog (click_timing_dialog.cpp).
     void ShowClickTimingDialog();
 
-    // Screen-area picking.
+    // Screen-area picking (area_picking.cpp).
     void PickScreenArea();
     void RunAreaPicker();
     BOOL ApplyPickedArea();
 
-    // About box and web links.
+    quorvel::Point m_oStartingPoint;
+    quorvel::Point m_oClosingPoint;
+
+    // About box and web links (about_and_links.cpp).
     void AddAboutToSystemMenu();
     bool ShowAboutBox(UINT command);
     BOOL OpenProductPage();
@@ -87,20 +111,61 @@ private:
     void OpenSharePage(int commandId);
     void SetUpShareButtons();
 
-    // Data exchange and persistence.
-    int ReadSetting(const char* key, int defaultValue) override;
+    std::unique_ptr<quorvel::win::ToolTip> m_pToolTip;
+    int m_bTwittered = 0;
+    int m_bFacebooked = 0;
+    int m_bGoogled = 0;
+
+    // Data exchange and persistence (settings_persistence.cpp).
+    int ReadSetting(const char* key, int defaultValue);
     void WriteSetting(const char* key, int value);
     void LoadSettings();
     void SaveSettings();
+    void RaiseRandomDelayTo();
     void OnSettingChanged();
     void ShowMembersInControls();
     void UpdateControlStates();
     void FillDelayScaleCombos();
-    void FillDelayScaleCombo(quorvel::win::ComboBox& list, const char* key);
+    void FillDelayScaleCombo(quorvel::win::ComboBox& list, const quorvel::store::SettingKey& key);
     static void AddDelayScale(quorvel::win::ComboBox& list, const char* text, int unit);
     quorvel::ClickSettings CurrentSettings() const;
+    void ApplySettings(const quorvel::ClickSettings& settings);
 
-    // What the click engine asks of the window.
+    struct SettingMember {
+        int quorvel::ClickSettings::*field;
+        int CDlgClicker::*member;
+    };
+    static const std::array<SettingMember, 14> kSettingMembers;
+
+    quorvel::store::SettingsStore& store_;
+    int m_bInitialised = 0;
+    bool showingMembers_ = false;
+    // The settings; their first-run values come from the settings table in the constructor.
+    int m_iClickLocation;
+    int m_iLocX;
+    int m_iLocY;
+    int m_iLocWidth;
+    int m_iLocHeight;
+    int m_iHowManyClicks;
+    int m_iFixedClicksCount;
+    int m_iDelayBetweenClicks;
+    int m_iRandomDelayFrom;
+    int m_iRandomDelayTo;
+    int m_iFixedDelayScale;
+    int m_iRandomDelayScale;
+    int m_iFixedDelayInClicks;
+    int m_iRadioClickType;
+    quorvel::win::ComboBox m_ctrlRandomDelayScales;
+    quorvel::win::ComboBox m_ctrlComboFixedDelayScales;
+    quorvel::win::UpDown m_ctrlSpinFixedDelay;
+    quorvel::win::UpDown m_ctrlSpinLocWidth;
+    quorvel::win::UpDown m_ctrlSpinLocHeight;
+    quorvel::win::UpDown m_ctrlSpinLocX;
+    quorvel::win::UpDown m_ctrlSpinLocY;
+    quorvel::win::UpDown m_ctrlSpinRandomDelayFrom;
+    quorvel::win::UpDown m_ctrlSpinRandomDelayTo;
+
+    // What the click engine asks of the window, and the engine itself (clicking.cpp).
     quorvel::TakenSettings RefreshSettings() override;
     void ShowStatus(const std::string& text) override;
     void ShowRunningIcon(bool running) override;
@@ -111,60 +176,10 @@ private:
     std::int64_t CalendarSeconds() override;
     std::int64_t SteadyMicroseconds() override;
 
-    quorvel::SettingsStore& m_store;
-
-    quorvel::win::UniqueMenu m_menuContext;
-    quorvel::Point m_oStartingPoint;
-    quorvel::Point m_oClosingPoint;
-    HICON m_hRunningIcon = nullptr;
-    std::string m_strCursorPos;
-    std::unique_ptr<quorvel::win::ToolTip> m_pToolTip;
-    int m_bTwittered = 0;
-    int m_bFacebooked = 0;
-    int m_bGoogled = 0;
-    int m_bHotKeyAssigned = 0;
-    std::string m_strStatus;
-    quorvel::win::UniqueMenu m_menuTray;
-    quorvel::CHotKeyStore m_hotKeyStore;
-    int m_bInitialised = 0;
-    bool m_bShowingMembers = false;
-    std::string m_strClickableArea;
-    quorvel::win::Control m_ctrlCursorLocation;
-    quorvel::win::ComboBox m_ctrlRandomDelayScales;
-    quorvel::win::ComboBox m_ctrlComboFixedDelayScales;
-    int m_iClickLocation = 0;
-    int m_iLocX = 0;
-    int m_iLocY = 0;
-    int m_iLocWidth = 100;
-    int m_iLocHeight = 100;
-    int m_iHowManyClicks = 1;
-    int m_iFixedClicksCount = 10;
-    int m_iDelayBetweenClicks = 1;
-    int m_iRandomDelayFrom = 1;
-    int m_iRandomDelayTo = 100;
-    int m_iFixedDelayScale = 0;
-    int m_iRandomDelayScale = 0;
-    HICON m_hIcon = nullptr;
-    int m_iFixedDelayInClicks = 10;
-    CShortcutKeyCtrl m_ctrlHotKeyStartStopClicks;
-    quorvel::win::UpDown m_ctrlSpinFixedDelay;
-    quorvel::win::UpDown m_ctrlSpinLocWidth;
-    quorvel::win::UpDown m_ctrlSpinLocHeight;
-    quorvel::win::UpDown m_ctrlSpinLocX;
-    quorvel::win::UpDown m_ctrlSpinLocY;
-    quorvel::win::UpDown m_ctrlSpinRandomDelayFrom;
-    quorvel::win::UpDown m_ctrlSpinRandomDelayTo;
-    int m_iRadioClickType = 0;
-
-    // The Win32 ends of the engine's ports, and the engine itself.
-    quorvel::win::SendInputMouse m_mouse;
-    quorvel::win::SystemCursor m_cursor;
-    quorvel::win::SystemScreenMetrics m_metrics;
-    quorvel::win::WindowTimer m_clickTimer;
-    quorvel::ClickScheduler m_scheduler;
-
-    // Sent by a restarted shell; the tray entry must then be added again.
-    UINT m_taskbarCreatedMessage = 0;
-    quorvel::win::ShellTray m_trayShell;
-    quorvel::TrayEntry m_trayEntry{m_trayShell};
+    quorvel::win::SendInputMouse mouse_;
+    quorvel::win::SystemCursor cursor_;
+    quorvel::win::WindowTimer clickTimer_;
+    quorvel::ClickScheduler scheduler_;
 };
+
+}  // namespace quorvel::ui

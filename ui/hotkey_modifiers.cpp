@@ -1,6 +1,6 @@
 #include "ui/hotkey_modifiers.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 namespace {
 
@@ -21,4 +21,4 @@ std::uint16_t ToControlModifiers(std::uint16_t registrationFlags) {
     return SwapShiftAndAlt(registrationFlags);
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

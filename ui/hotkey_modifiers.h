@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-namespace quorvel {
+namespace quorvel::ui {
 
 std::uint16_t ToRegistrationModifiers(std::uint16_t controlFlags);
 std::uint16_t ToControlModifiers(std::uint16_t registrationFlags);
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

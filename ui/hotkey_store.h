@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 struct StoredHotKey {
     std::uint16_t virtualKey = 0;
@@ -15,14 +15,15 @@ struct StoredHotKey {
 
 class CHotKeyStore {
 public:
-    explicit CHotKeyStore(SettingsStore& store) : m_store(store) {}
+    explicit CHotKeyStore(store::SettingsStore& settings) : store_(settings) {}
 
-    // False when a write failed; the modifiers are written only after the key code was.
-    bool StoreHotKey(const char* name, std::uint16_t virtualKey, std::uint16_t controlFlags);
+    // The failed write's status, if one failed; the modifiers are written only after the key code.
+    store::WriteStatus StoreHotKey(const char* name, std::uint16_t virtualKey,
+                                   std::uint16_t controlFlags);
     StoredHotKey LoadHotKey(const char* name);
 
 private:
-    SettingsStore& m_store;
+    store::SettingsStore& store_;
 };
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

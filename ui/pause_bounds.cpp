@@ -1,6 +1,6 @@
 #include "ui/pause_bounds.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 PauseBounds CorrectPauseBounds(PauseBounds bounds) {
     if (bounds.minimum < 0) bounds.minimum = 0;
@@ -9,4 +9,4 @@ PauseBounds CorrectPauseBounds(PauseBounds bounds) {
     return bounds;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

@@ -1,7 +1,7 @@
 #pragma once
 // A pair of pause bounds as the click timing dialog stores it: 0 <= minimum <= maximum.
 
-namespace quorvel {
+namespace quorvel::ui {
 
 struct PauseBounds {
     int minimum;
@@ -12,4 +12,4 @@ struct PauseBounds {
 // Negative bounds become 0, then a maximum below the minimum is raised to it.
 PauseBounds CorrectPauseBounds(PauseBounds bounds);
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

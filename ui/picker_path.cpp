@@ -1,6 +1,6 @@
 #include "ui/picker_path.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 namespace {
 
@@ -26,4 +26,4 @@ std::string AreaPickerPath(const std::string& programPath) {
     return folder + kPickerName;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

@@ -3,10 +3,10 @@
 
 #include <string>
 
-namespace quorvel {
+namespace quorvel::ui {
 
 // Every "Quorvel.exe" in the program's path becomes "Areapick.exe". A program renamed so that its
 // name lacks "Quorvel.exe" would find itself that way; it takes the picker from its own folder.
 std::string AreaPickerPath(const std::string& programPath);
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

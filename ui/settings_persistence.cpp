@@ -4,12 +4,16 @@
 #include "ui/dlg_clicker.h"
 
 #include <climits>
+#include <span>
 #include <utility>
 
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 #include "platform/data_exchange.h"
 #include "res/resource.h"
 #include "ui/control_states.h"
+#include "ui/main_window_settings.h"
+
+namespace quorvel::ui {
 
 using quorvel::win::DataExchange;
 
@@ -42,92 +46,77 @@ void CDlgClicker::DoDataExchange(DataExchange& dx) {
 }
 
 int CDlgClicker::ReadSetting(const char* key, int defaultValue) {
-    return quorvel::ReadSetting(m_store, key, defaultValue);
+    return quorvel::store::ReadSetting(store_, key, defaultValue);
 }
 
 void CDlgClicker::WriteSetting(const char* key, int value) {
-    quorvel::WriteSetting(m_store, key, value);
+    quorvel::store::WriteSetting(store_, key, value);
 }
 
 void CDlgClicker::LoadSettings() {
-    using namespace quorvel::keys;
-    m_iClickLocation = ReadSetting(kClickLocation.name, m_iClickLocation);
-    m_iLocX = ReadSetting(kLocX.name, m_iLocX);
-    m_iLocY = ReadSetting(kLocY.name, m_iLocY);
-    m_iLocWidth = ReadSetting(kLocWidth.name, m_iLocWidth);
-    m_iLocHeight = ReadSetting(kLocHeight.name, m_iLocHeight);
-    m_iHowManyClicks = ReadSetting(kHowManyClicks.name, m_iHowManyClicks);
-    m_iFixedClicksCount = ReadSetting(kFixedClicksCount.name, m_iFixedClicksCount);
-    m_iDelayBetweenClicks = ReadSetting(kDelayBetweenClicks.name, m_iDelayBetweenClicks);
-    m_iRandomDelayFrom = ReadSetting(kRandomDelayFrom.name, m_iRandomDelayFrom);
-    m_iRandomDelayTo = ReadSetting(kRandomDelayTo.name, m_iRandomDelayTo);
-    m_iFixedDelayInClicks = ReadSetting(kFixedDelayInClicks.name, m_iFixedDelayInClicks);
-    m_iRadioClickType = ReadSetting(kRadioClickType.name, m_iRadioClickType);
-    m_bTwittered = quorvel::ReadKey(m_store, kTwittered);
-    m_bFacebooked = quorvel::ReadKey(m_store, kFacebooked);
-    m_bGoogled = quorvel::ReadKey(m_store, kGoogled);
+    using namespace quorvel::store::keys;
+    // Each default is what the member holds, which before any change is the table's default.
+    quorvel::ClickSettings settings = CurrentSettings();
+    for (const MainWindowKey& key : std::span(kMainWindowKeys).first(kKeysLoadedWithTheWindow)) {
+        settings.*key.member = ReadSetting(key.name, settings.*key.member);
+    }
+    ApplySettings(settings);
+    m_bTwittered = quorvel::store::ReadKey(store_, kTwittered);
+    m_bFacebooked = quorvel::store::ReadKey(store_, kFacebooked);
+    m_bGoogled = quorvel::store::ReadKey(store_, kGoogled);
 }
 
 void CDlgClicker::OnSettingChanged() {
     // Our own filling of the controls raises change notifications too; they are not the user's.
-    if (m_bShowingMembers) return;
+    if (showingMembers_) return;
     SaveSettings();
 }
 
 void CDlgClicker::ShowMembersInControls() {
     // Filling one field must not save while later fields still show their old text: that save
     // would read the old text back into members that are about to be shown.
-    const bool wasShowing = std::exchange(m_bShowingMembers, true);
+    const bool wasShowing = std::exchange(showingMembers_, true);
     UpdateData(false);
-    m_bShowingMembers = wasShowing;
+    showingMembers_ = wasShowing;
 }
 
 void CDlgClicker::SaveSettings() {
-    using namespace quorvel::keys;
     if (!IsWindow(hwnd()) || !m_bInitialised) return;
     if (!UpdateData(true)) return;
 
-    WriteSetting(kClickLocation.name, m_iClickLocation);
-    WriteSetting(kLocX.name, m_iLocX);
-    WriteSetting(kLocY.name, m_iLocY);
-    WriteSetting(kLocWidth.name, m_iLocWidth);
-    WriteSetting(kLocHeight.name, m_iLocHeight);
-    WriteSetting(kHowManyClicks.name, m_iHowManyClicks);
-    WriteSetting(kFixedClicksCount.name, m_iFixedClicksCount);
-    WriteSetting(kDelayBetweenClicks.name, m_iDelayBetweenClicks);
-
-    if (m_iRandomDelayFrom >= m_iRandomDelayTo) {
-        // The upper bound is never drawn, so it must stay above the lower one. At the top of the
-        // range there is no room above: both bounds then stand at the largest value.
-        m_iRandomDelayTo = m_iRandomDelayFrom == INT_MAX ? INT_MAX : m_iRandomDelayFrom + 1;
-        ShowMembersInControls();
+    for (const MainWindowKey& key : kMainWindowKeys) {
+        if (key.member == &quorvel::ClickSettings::randomDelayFrom) RaiseRandomDelayTo();
+        // The unit lists' members hold their selected positions since the exchange above.
+        WriteSetting(key.name, CurrentSettings().*key.member);
     }
-
-    WriteSetting(kRandomDelayFrom.name, m_iRandomDelayFrom);
-    WriteSetting(kRandomDelayTo.name, m_iRandomDelayTo);
-    WriteSetting(kFixedDelayInClicks.name, m_iFixedDelayInClicks);
-    WriteSetting(kRadioClickType.name, m_iRadioClickType);
-    WriteSetting(kFixedDelayScale.name, m_ctrlComboFixedDelayScales.GetCurSel());
-    WriteSetting(kRandomDelayScale.name, m_ctrlRandomDelayScales.GetCurSel());
     UpdateControlStates();
 }
 
+void CDlgClicker::RaiseRandomDelayTo() {
+    if (m_iRandomDelayFrom < m_iRandomDelayTo) return;
+    // The upper bound is never drawn, so it must stay above the lower one. At the top of the
+    // range there is no room above: both bounds then stand at the largest value.
+    m_iRandomDelayTo = m_iRandomDelayFrom == INT_MAX ? INT_MAX : m_iRandomDelayFrom + 1;
+    ShowMembersInControls();
+}
+
 void CDlgClicker::UpdateControlStates() {
-    for (const quorvel::ControlState& state : quorvel::ControlStates(CurrentSettings())) {
+    for (const ControlState& state : ControlStates(CurrentSettings())) {
         EnableWindow(GetDlgItem(state.id), state.enabled);
     }
 }
 
 void CDlgClicker::FillDelayScaleCombos() {
-    FillDelayScaleCombo(m_ctrlComboFixedDelayScales, quorvel::keys::kFixedDelayScale.name);
-    FillDelayScaleCombo(m_ctrlRandomDelayScales, quorvel::keys::kRandomDelayScale.name);
+    FillDelayScaleCombo(m_ctrlComboFixedDelayScales, quorvel::store::keys::kFixedDelayScale);
+    FillDelayScaleCombo(m_ctrlRandomDelayScales, quorvel::store::keys::kRandomDelayScale);
 }
 
-void CDlgClicker::FillDelayScaleCombo(quorvel::win::ComboBox& list, const char* key) {
+void CDlgClicker::FillDelayScaleCombo(quorvel::win::ComboBox& list,
+                                      const quorvel::store::SettingKey& key) {
     AddDelayScale(list, "Milli Second(s)", 0);
     AddDelayScale(list, "Second(s)", 1);
     AddDelayScale(list, "Minute(s)", 2);
-    list.SetCurSel(ReadSetting(key, 0));
+    list.SetCurSel(ReadSetting(key.name, key.defaultValue));
 }
 
 void CDlgClicker::AddDelayScale(quorvel::win::ComboBox& list, const char* text, int unit) {
@@ -135,21 +124,36 @@ void CDlgClicker::AddDelayScale(quorvel::win::ComboBox& list, const char* text, 
     list.SetItemData(index, unit);
 }
 
+// The members that mirror the settings, field by field.
+const std::array<CDlgClicker::SettingMember, 14> CDlgClicker::kSettingMembers{{
+    {&quorvel::ClickSettings::clickLocation, &CDlgClicker::m_iClickLocation},
+    {&quorvel::ClickSettings::locX, &CDlgClicker::m_iLocX},
+    {&quorvel::ClickSettings::locY, &CDlgClicker::m_iLocY},
+    {&quorvel::ClickSettings::locWidth, &CDlgClicker::m_iLocWidth},
+    {&quorvel::ClickSettings::locHeight, &CDlgClicker::m_iLocHeight},
+    {&quorvel::ClickSettings::howManyClicks, &CDlgClicker::m_iHowManyClicks},
+    {&quorvel::ClickSettings::fixedClicksCount, &CDlgClicker::m_iFixedClicksCount},
+    {&quorvel::ClickSettings::delayBetweenClicks, &CDlgClicker::m_iDelayBetweenClicks},
+    {&quorvel::ClickSettings::randomDelayFrom, &CDlgClicker::m_iRandomDelayFrom},
+    {&quorvel::ClickSettings::randomDelayTo, &CDlgClicker::m_iRandomDelayTo},
+    {&quorvel::ClickSettings::fixedDelayInClicks, &CDlgClicker::m_iFixedDelayInClicks},
+    {&quorvel::ClickSettings::fixedDelayScale, &CDlgClicker::m_iFixedDelayScale},
+    {&quorvel::ClickSettings::randomDelayScale, &CDlgClicker::m_iRandomDelayScale},
+    {&quorvel::ClickSettings::radioClickType, &CDlgClicker::m_iRadioClickType},
+}};
+
 quorvel::ClickSettings CDlgClicker::CurrentSettings() const {
     quorvel::ClickSettings settings;
-    settings.clickLocation = m_iClickLocation;
-    settings.locX = m_iLocX;
-    settings.locY = m_iLocY;
-    settings.locWidth = m_iLocWidth;
-    settings.locHeight = m_iLocHeight;
-    settings.howManyClicks = m_iHowManyClicks;
-    settings.fixedClicksCount = m_iFixedClicksCount;
-    settings.delayBetweenClicks = m_iDelayBetweenClicks;
-    settings.randomDelayFrom = m_iRandomDelayFrom;
-    settings.randomDelayTo = m_iRandomDelayTo;
-    settings.fixedDelayInClicks = m_iFixedDelayInClicks;
-    settings.fixedDelayScale = m_iFixedDelayScale;
-    settings.randomDelayScale = m_iRandomDelayScale;
-    settings.radioClickType = m_iRadioClickType;
+    for (const SettingMember& mirror : kSettingMembers) {
+        settings.*mirror.field = this->*mirror.member;
+    }
     return settings;
 }
+
+void CDlgClicker::ApplySettings(const quorvel::ClickSettings& settings) {
+    for (const SettingMember& mirror : kSettingMembers) {
+        this->*mirror.member = settings.*mirror.field;
+    }
+}
+
+}  // namespace quorvel::ui

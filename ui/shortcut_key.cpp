@@ -9,10 +9,12 @@
 #include "engine/text_format.h"
 #include "platform/message_box.h"
 #include "platform/win_app.h"
+#include "store/settings_keys.h"
+
+namespace quorvel::ui {
 
 namespace {
 
-constexpr const char* kHotKeyStoreName = "m_ctrlHotKeyStartStopClicks";
 constexpr int kStartStopHotKeyId = 1;
 
 constexpr const char* kRegisterFailedText =
@@ -31,7 +33,7 @@ HWND ApplicationMainWindow() {
 
 void CDlgClicker::ApplyStoredHotKey(int& assigned) {
     assigned = 0;
-    const quorvel::StoredHotKey key = m_hotKeyStore.LoadHotKey(kHotKeyStoreName);
+    const StoredHotKey key = m_hotKeyStore.LoadHotKey(quorvel::store::keys::kHotKeyControlName);
     m_ctrlHotKeyStartStopClicks.SetHotKey(key.virtualKey, key.controlFlags);
 
     const HWND mainWindow = ApplicationMainWindow();
@@ -50,9 +52,10 @@ void CDlgClicker::OnAssignHotKey() {
     WORD virtualKey = 0;
     WORD flags = 0;
     m_ctrlHotKeyStartStopClicks.GetHotKey(virtualKey, flags);
-    if (!m_hotKeyStore.StoreHotKey(kHotKeyStoreName, virtualKey, flags)) {
-        const DWORD error = GetLastError();
-        quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kStoreFailedText, error),
+    const quorvel::store::WriteStatus stored =
+        m_hotKeyStore.StoreHotKey(quorvel::store::keys::kHotKeyControlName, virtualKey, flags);
+    if (!stored) {
+        quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kStoreFailedText, stored.error),
                                      MB_OK | MB_ICONSTOP);
         return;
     }
@@ -64,3 +67,5 @@ void CDlgClicker::OnClearHotKey() {
     m_ctrlHotKeyStartStopClicks.SetHotKey(0, 0);
     OnAssignHotKey();
 }
+
+}  // namespace quorvel::ui

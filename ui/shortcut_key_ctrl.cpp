@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace quorvel::ui {
+
 std::string CShortcutKeyCtrl::GetKeyName(WORD virtualKey, int extended) {
     const UINT scan = MapVirtualKeyA(virtualKey, 0);
     LONG lParam = static_cast<LONG>(scan << 16);
@@ -36,3 +38,5 @@ std::string CShortcutKeyCtrl::GetHotKeyText() const {
     GetHotKey(virtualKey, flags);
     return FormatHotKey(virtualKey, flags);
 }
+
+}  // namespace quorvel::ui

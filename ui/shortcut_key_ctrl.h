@@ -7,6 +7,8 @@
 
 #include "platform/controls.h"
 
+namespace quorvel::ui {
+
 class CShortcutKeyCtrl : public quorvel::win::HotKeyControl {
 public:
     // The keyboard layout's name of a key; empty when the layout has none.
@@ -15,3 +17,5 @@ public:
     static std::string FormatHotKey(WORD virtualKey, WORD controlFlags);
     std::string GetHotKeyText() const;
 };
+
+}  // namespace quorvel::ui

@@ -10,17 +10,17 @@
 #include "engine/text_format.h"
 #include "ui/tray_icon.h"
 
+namespace quorvel::ui {
+
 namespace {
 
-constexpr UINT_PTR kCursorReadoutTimerId = 2;
 constexpr UINT kCursorReadoutPeriodMs = 1000;
 
 }  // namespace
 
 BOOL CDlgClicker::AddTrayIcon() {
-    m_trayShell.Attach(hwnd(), m_hIcon, m_hRunningIcon,
-                       quorvel::win::WinApp::Current()->appTitle());
-    if (!m_trayEntry.Add()) return FALSE;
+    trayShell_.Attach(hwnd(), m_hIcon, m_hRunningIcon, quorvel::win::WinApp::Current()->appTitle());
+    if (!trayEntry_.Add()) return FALSE;
     // The entry comes back after a restart of the shell; its menu is loaded once only.
     if (!m_menuTray) {
         m_menuTray = quorvel::win::LoadMenuResource(IDR_TRAY_MENU);
@@ -29,7 +29,7 @@ BOOL CDlgClicker::AddTrayIcon() {
     return TRUE;
 }
 
-BOOL CDlgClicker::RemoveTrayIcon() { return m_trayEntry.Remove(); }
+BOOL CDlgClicker::RemoveTrayIcon() { return trayEntry_.Remove(); }
 
 LRESULT CDlgClicker::OnTaskbarCreated() {
     RemoveTrayIcon();  // the old shell took its entries with it
@@ -118,7 +118,9 @@ void CDlgClicker::OnContextMenu(LPARAM point) {
 }
 
 void CDlgClicker::ListenForShellRestart() {
-    m_taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     // We run elevated and the shell does not: without this its broadcast would be filtered out.
-    quorvel::win::AdmitFromLowerIntegrity(hwnd(), m_taskbarCreatedMessage);
+    quorvel::win::AdmitFromLowerIntegrity(hwnd(), taskbarCreatedMessage_);
 }
+
+}  // namespace quorvel::ui

@@ -2,7 +2,7 @@
 // The running state that the notification-area entry shows, kept apart from the shell calls.
 // No <windows.h> here.
 
-namespace quorvel {
+namespace quorvel::ui {
 
 // The shell's side of the entry: add it, switch its icon, take it out.
 class TrayShell {
@@ -28,4 +28,4 @@ private:
     bool running_ = false;
 };
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace quorvel::win {
+namespace quorvel::ui {
 
 namespace {
 
@@ -53,4 +53,4 @@ bool ShellTray::ChangeIcon(bool runningIcon) { return ChangeTrayIcon(window_, Ic
 
 bool ShellTray::Remove() { return RemoveTrayEntry(window_); }
 
-}  // namespace quorvel::win
+}  // namespace quorvel::ui

@@ -7,7 +7,7 @@
 
 #include "ui/tray_entry.h"
 
-namespace quorvel::win {
+namespace quorvel::ui {
 
 inline constexpr UINT kTrayIconId = 90;
 inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;
@@ -33,4 +33,4 @@ private:
     std::string tip_;
 };
 
-}  // namespace quorvel::win
+}  // namespace quorvel::ui

@@ -1,6 +1,6 @@
 #include "ui/web_links.h"
 
-namespace quorvel {
+namespace quorvel::ui {
 
 std::string SharePageAddress(ShareService service) {
     switch (service) {
@@ -14,4 +14,4 @@ std::string SharePageAddress(ShareService service) {
     return kProductPage;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

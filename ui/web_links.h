@@ -3,15 +3,14 @@
 
 #include <string>
 
-namespace quorvel {
+namespace quorvel::ui {
 
 inline constexpr char kProductPage[] = "https://www.quorvel.example/";
 inline constexpr char kSupportPage[] = "https://www.quorvel.example/support/";
-inline constexpr char kSupportEmail[] = "support@quorvel.example";
 
 enum class ShareService { Facebook, GooglePlus, Twitter };
 
 // The service's share address with the product page as a query value, as the services expect it.
 std::string SharePageAddress(ShareService service);
 
-}  // namespace quorvel
+}  // namespace quorvel::ui

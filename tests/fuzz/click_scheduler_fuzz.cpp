@@ -27,7 +27,7 @@ namespace {
 
 using quorvel::ClickSettings;
 using quorvel::Point;
-using quorvel::fuzz::FuzzInput;
+using quorvel::test::FuzzInput;
 
 constexpr std::int64_t kLargestInterval = std::numeric_limits<int>::max();
 // A window timer never fires sooner than this after it is armed, less the early jitter below.
@@ -35,8 +35,9 @@ constexpr std::int64_t kTimerMinimumMicroseconds = 10000;
 constexpr std::int64_t kLargestEarlinessMicroseconds = 2000;
 constexpr std::int64_t kEarlyTickToleranceMicroseconds = 1000;
 
-constexpr std::array<const char*, 4> kPauseKeys{
-    "MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"};
+constexpr std::array<int ClickSettings::*, 4> kPauseMembers{
+    &ClickSettings::pressReleaseMin, &ClickSettings::pressReleaseMax,
+    &ClickSettings::doubleClickMin, &ClickSettings::doubleClickMax};
 
 constexpr std::array<int ClickSettings::*, 14> kSettingMembers{
     &ClickSettings::clickLocation,
@@ -58,7 +59,7 @@ constexpr std::array<int ClickSettings::*, 14> kSettingMembers{
 // Remembers the settings the scheduler last took in, to judge what it did with them. A box
 // (a refused field's, or the arming failure's) stays open for a while, and the user may press
 // the shortcut key inside it.
-class Host final : public quorvel::testing::FakeHost {
+class Host final : public quorvel::test::FakeHost {
 public:
     quorvel::TakenSettings RefreshSettings() override {
         taken = settings;
@@ -123,7 +124,7 @@ void CheckRefusedFixedInterval(const Host& host, std::size_t stopMessagesBefore,
 // The timer, its precision, the icon and the status line say what the scheduler's state says,
 // and an armed timer waits exactly until the next click is due, which it has not yet passed.
 void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
-                    const quorvel::testing::FakeTimer& timer) {
+                    const quorvel::test::FakeTimer& timer) {
     FUZZ_CHECK(scheduler.ClicksDone() >= 0);
     FUZZ_CHECK(scheduler.IntervalMs() >= 0);
     FUZZ_CHECK(timer.armed == (scheduler.State() == quorvel::SchedulerState::Running));
@@ -154,7 +155,7 @@ std::uint32_t LongestPause(const quorvel::CClickSender& sender) {
 }
 
 void CheckClickPoint(const ClickSettings& taken, const quorvel::VirtualScreen& desktop,
-                     const quorvel::testing::FakeCursor& cursor, Point before, Point after) {
+                     const quorvel::test::FakeCursor& cursor, Point before, Point after) {
     constexpr std::int64_t kLargestDraw = quorvel::RandomGenerator::kMax;
     switch (taken.clickLocation) {
     case quorvel::kLocationAtCursor:
@@ -194,23 +195,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Host host;
     for (int ClickSettings::*member : kSettingMembers) host.settings.*member = input.Int32();
     const std::uint8_t presentKeys = input.Byte();
-    for (std::size_t i = 0; i < kPauseKeys.size(); ++i) {
+    // A bound not in the store keeps its default.
+    for (std::size_t i = 0; i < kPauseMembers.size(); ++i) {
         const int value = input.Int32();
-        if (presentKeys & (1u << i)) host.store[kPauseKeys[i]] = value;
+        if (presentKeys & (1u << i)) host.settings.*kPauseMembers[i] = value;
     }
     const quorvel::VirtualScreen desktop{input.Int32(), input.Int32(), input.Int32(),
                                          input.Int32()};
     host.seconds = input.Int64();
     host.hotKeyAssigned = input.Byte() & 1;
 
-    quorvel::testing::FakeMetrics metrics(desktop);
+    quorvel::test::FakeMetrics metrics(desktop);
     const quorvel::DesktopMeasurement measured = quorvel::MeasureDesktop(metrics);
     FUZZ_CHECK(measured.rectX.lower == desktop.left && measured.rectY.lower == desktop.top);
 
-    quorvel::testing::FakeTimer timer;
+    quorvel::test::FakeTimer timer;
     timer.clock = &host.steadyMicroseconds;
     Mouse mouse(host.steadyMicroseconds);
-    quorvel::testing::FakeCursor cursor;
+    quorvel::test::FakeCursor cursor;
     quorvel::ClickScheduler scheduler(host, timer, mouse, cursor);
     host.scheduler = &scheduler;
     scheduler.SetDesktop(desktop);
@@ -266,7 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             host.settings.*kSettingMembers[input.Byte() % kSettingMembers.size()] = input.Int32();
             break;
         case 4:
-            host.store[kPauseKeys[input.Byte() % kPauseKeys.size()]] = input.Int32();
+            host.settings.*kPauseMembers[input.Byte() % kPauseMembers.size()] = input.Int32();
             break;
         case 5:
             cursor.readable = !cursor.readable;

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-namespace quorvel::fuzz {
+namespace quorvel::test {
 
 class FuzzInput {
 public:
@@ -46,7 +46,7 @@ private:
     std::size_t m_pos = 0;
 };
 
-}  // namespace quorvel::fuzz
+}  // namespace quorvel::test
 
 // A broken property is a finding: report it and abort, so that the fuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                  \

@@ -6,19 +6,20 @@
 #include <cstring>
 #include <span>
 
-#include "app/profile_value.h"
+#include "store/profile_value.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    quorvel::fuzz::FuzzInput input(data, size);
+    quorvel::test::FuzzInput input(data, size);
     const std::uint32_t type = input.Uint32();
     const int defaultValue = input.Int32();
     const std::span<const std::uint8_t> stored =
         size > 8 ? std::span(data + 8, size - 8) : std::span<const std::uint8_t>();
 
-    const int read = quorvel::DecodeProfileInt(type, stored, defaultValue);
+    const int read = quorvel::store::DecodeProfileInt(type, stored, defaultValue);
 
-    if (type == quorvel::kDwordValueType && stored.size() == quorvel::kDwordValueSize) {
+    if (type == quorvel::store::kDwordValueType &&
+        stored.size() == quorvel::store::kDwordValueSize) {
         std::uint32_t expected = 0;
         for (std::size_t i = 0; i < 4; ++i) expected |= std::uint32_t{stored[i]} << (8 * i);
         FUZZ_CHECK(static_cast<std::uint32_t>(read) == expected);

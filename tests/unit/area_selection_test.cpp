@@ -11,8 +11,14 @@
 #include "engine/click_target.h"
 #include "engine_fakes.h"
 
-namespace quorvel::areapick {
+namespace quorvel::test {
 namespace {
+
+using areapick::Bounds;
+using areapick::ClickableBounds;
+using areapick::Pick;
+using areapick::PickBetween;
+using areapick::Point;
 
 // The extent of many clicks of rectangle mode with the rectangle that the main window makes of
 // the pick: the starting corner and the two corners' difference.
@@ -24,7 +30,7 @@ Bounds ClickedBounds(const Pick& pick) {
     settings.locWidth = pick.end.x - pick.start.x;
     settings.locHeight = pick.end.y - pick.start.y;
     RandomGenerator random;
-    testing::FakeCursor cursor;
+    FakeCursor cursor;
     Bounds clicked{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (int click = 0; click < 2000; ++click) {
         quorvel::Point point{};
@@ -62,4 +68,4 @@ TEST(AreaSelection, TheOutlineCoversExactlyTheClickedPixelsForEveryDragDirection
 }
 
 }  // namespace
-}  // namespace quorvel::areapick
+}  // namespace quorvel::test

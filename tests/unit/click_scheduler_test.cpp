@@ -11,13 +11,8 @@
 #include "crt_draws.h"
 #include "engine_fakes.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
-
-using testing::FakeCursor;
-using testing::FakeHost;
-using testing::FakeMouse;
-using testing::FakeTimer;
 
 constexpr const char* kScheduled = "NOW - Mouse Clicks Scheduled.";
 constexpr const char* kPressKey = "Press Ctrl + F6 to Start / Stop Mouse Clicking.";
@@ -73,10 +68,6 @@ TEST_F(ClickSchedulerTest, StartArmsTheIntervalAndStopReturnsToIdle) {
     EXPECT_EQ(scheduler.State(), SchedulerState::Running);
     EXPECT_TRUE(timer.precise) << "a run holds the timer precision";
     EXPECT_EQ(host.refreshes, 1);
-    EXPECT_EQ(host.settingReads,
-              (std::vector<std::string>{"MDMU_MIN_DELAY", "MDMU_MAX_DELAY",
-                                        "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"}));
-    EXPECT_EQ(host.defaultsPassed, (std::vector<int>{50, 200, 20, 70}));
 
     EXPECT_EQ(RunArmedTicks(2), 2);
     scheduler.StartStopClicking();
@@ -274,14 +265,13 @@ TEST_F(ClickSchedulerTest, NoClickKindSendsNothingButCountsAndReports) {
 
 TEST_F(ClickSchedulerTest, PauseBoundsReachTheSenderAtTheNextScheduling) {
     scheduler.StartStopClicking();
-    host.store["MDMU_MIN_DELAY"] = 300;
-    host.store["MDMU_MAX_DELAY"] = 300;
+    host.settings.pressReleaseMin = 300;
+    host.settings.pressReleaseMax = 300;
     RunArmedTicks(1);
     EXPECT_LT(mouse.Pauses().back(), 200u) << "the click after a change keeps the old bounds";
     EXPECT_EQ(scheduler.ClickSender().pressReleaseMin, 300);
     RunArmedTicks(1);
     EXPECT_EQ(mouse.Pauses().back(), 300u);
-    EXPECT_EQ(host.settingReads.size(), 12u);
     EXPECT_EQ(host.refreshes, 3);
 }
 
@@ -419,7 +409,8 @@ protected:
 
     ClickTiming() {
         host.settings.fixedDelayInClicks = 100;
-        host.store = {{"MDMU_MIN_DELAY", 30}, {"MDMU_MAX_DELAY", 30}};
+        host.settings.pressReleaseMin = 30;
+        host.settings.pressReleaseMax = 30;
     }
 
     void FireLate(std::int64_t latenessMicroseconds) {
@@ -479,7 +470,8 @@ TEST_F(ClickTiming, AStallGivesOneLateClickAndTheCadenceResumesFromIt) {
 
 TEST_F(ClickTiming, IntervalsBelowTheTimersMinimumNeverBurst) {
     host.settings.fixedDelayInClicks = 4;
-    host.store = {{"MDMU_MIN_DELAY", 0}, {"MDMU_MAX_DELAY", 0}};
+    host.settings.pressReleaseMin = 0;
+    host.settings.pressReleaseMax = 0;
     scheduler.StartStopClicking();
     for (int click = 0; click < 50; ++click) FireLate(200);
     EXPECT_EQ(timer.armings, std::vector<std::uint32_t>(51, 4u));
@@ -499,4 +491,4 @@ TEST_F(ClickTiming, TheNextClickComesOneIntervalAfterARefusalBoxCloses) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

@@ -8,11 +8,8 @@
 #include "crt_draws.h"
 #include "engine_fakes.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
-
-using testing::FakeMouse;
-using testing::MouseStep;
 
 constexpr std::uint32_t kSeed = 2024;
 
@@ -27,7 +24,14 @@ protected:
     FakeMouse mouse;
     RandomGenerator random;
 
-    void SetUp() override { random.Seed(kSeed); }
+    void SetUp() override {
+        random.Seed(kSeed);
+        // The first-run bounds.
+        sender.pressReleaseMin = 50;
+        sender.pressReleaseMax = 200;
+        sender.doubleClickMin = 20;
+        sender.doubleClickMax = 70;
+    }
 
     void ExpectPauses(std::vector<std::uint32_t> pauses) { EXPECT_EQ(mouse.Pauses(), pauses); }
 };
@@ -111,4 +115,4 @@ TEST_F(ClickSenderTest, NegativePausesDoNotWait) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

@@ -9,11 +9,8 @@
 #include "crt_draws.h"
 #include "engine_fakes.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
-
-using testing::FakeCursor;
-using testing::FakeMetrics;
 
 void ExpectRange(const UpDownRange& range, int lower, int upper) {
     EXPECT_EQ(range.lower, lower);
@@ -148,4 +145,4 @@ TEST_F(PickClickPointTest, UnknownModeLeavesPointAndCursor) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

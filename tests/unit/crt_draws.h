@@ -6,16 +6,16 @@
 
 class CrtDraws {
 public:
-    explicit CrtDraws(std::uint32_t seed) : m_state(seed) {}
+    explicit CrtDraws(std::uint32_t seed) : state_(seed) {}
 
     int Next() {
-        m_state = m_state * 214013u + 2531011u;
-        return static_cast<int>(m_state >> 16 & 0x7fff);
+        state_ = state_ * 214013u + 2531011u;
+        return static_cast<int>(state_ >> 16 & 0x7fff);
     }
 
     // What a draw between a and b (a < b, a small span) gives.
     int Between(int a, int b) { return a + Next() % (b - a); }
 
 private:
-    std::uint32_t m_state;
+    std::uint32_t state_;
 };

@@ -3,13 +3,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "engine/ports.h"
+#include "ui/main_window_settings.h"
 
-namespace quorvel::testing {
+namespace quorvel::test {
 
 // A press or release (button set) or a pause (sleepMs set), in the order they happened.
 struct MouseStep {
@@ -122,12 +122,6 @@ public:
         RunOnce(duringRefresh);
         return {settings, refuse};
     }
-    int ReadSetting(const char* key, int defaultValue) override {
-        settingReads.emplace_back(key);
-        defaultsPassed.push_back(defaultValue);
-        const auto found = store.find(key);
-        return found == store.end() ? defaultValue : found->second;
-    }
     void ShowStatus(const std::string& text) override { statuses.push_back(text); }
     void ShowRunningIcon(bool running) override { icons.push_back(running); }
     std::string NowText() override { return "NOW"; }
@@ -142,21 +136,18 @@ public:
 
     const std::string& LastStatus() const { return statuses.back(); }
 
-    ClickSettings settings;
+    ClickSettings settings = ui::FirstRunSettings();
     bool refuse = false;  // a field refuses its text, so taking the settings in shows a box
     std::function<void()> duringRefresh;
     std::function<void()> duringStopMessage;
-    std::map<std::string, int> store;
     bool hotKeyAssigned = true;
     std::int64_t seconds = 1700000000;
     std::int64_t steadyMicroseconds = 0;
 
     int refreshes = 0;
-    std::vector<std::string> settingReads;
-    std::vector<int> defaultsPassed;
     std::vector<std::string> statuses;
     std::vector<bool> icons;
     std::vector<std::string> stopMessages;
 };
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

@@ -4,8 +4,10 @@
 #include "ui/hotkey_modifiers.h"
 #include "ui/hotkey_store.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::ui;
 
 constexpr char kName[] = "m_ctrlHotKeyStartStopClicks";
 constexpr std::uint16_t kShift = 1, kCtrl = 2, kAlt = 4, kExtended = 8;
@@ -65,4 +67,4 @@ TEST(HotKeyStore, AFailedKeyWriteLeavesTheModifiersUntried) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
 
 TEST(IntegerField, AcceptsSignedDecimalWithBlanksAround) {
     const struct {
@@ -45,4 +47,4 @@ TEST(IntegerField, RefusesValuesOutsideTheSignedRangeInsteadOfWrapping) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test

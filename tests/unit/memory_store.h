@@ -6,22 +6,22 @@
 #include <string>
 #include <utility>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 
 namespace quorvel::test {
 
-class MemoryStore final : public SettingsStore {
+class MemoryStore final : public store::SettingsStore {
 public:
     int GetProfileInt(const char* section, const char* key, int defaultValue) override {
         const auto found = values_.find({section, key});
         return found == values_.end() ? defaultValue : found->second;
     }
 
-    bool WriteProfileInt(const char* section, const char* key, int value) override {
+    store::WriteStatus WriteProfileInt(const char* section, const char* key, int value) override {
         ++writes_;
-        if (refuseWrites_) return false;
+        if (refuseWrites_) return {kAccessDenied};
         values_[{section, key}] = value;
-        return true;
+        return {};
     }
 
     bool Has(const std::string& section, const std::string& key) const {
@@ -31,6 +31,8 @@ public:
     int writeCount() const { return writes_; }
 
 private:
+    static constexpr std::uint32_t kAccessDenied = 5;
+
     std::map<std::pair<std::string, std::string>, int> values_;
     bool refuseWrites_ = false;
     int writes_ = 0;

@@ -1,4 +1,4 @@
-#include "app/profile_value.h"
+#include "store/profile_value.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <span>
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
+
+using namespace store;
 
 constexpr std::uint32_t kBinaryValueType = 3;  // REG_BINARY
 
@@ -28,4 +30,4 @@ TEST(ProfileValue, AnyOtherTypeOrSizeReadsAsTheDefault) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

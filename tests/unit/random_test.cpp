@@ -6,7 +6,7 @@
 
 #include "crt_draws.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
 
 TEST(RandomGenerator, GivesTheRuntimeSequence) {
@@ -70,4 +70,4 @@ TEST(RandomBetween, WideRangesStopAtFifteenBitsAboveTheLowerBound) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

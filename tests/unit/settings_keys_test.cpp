@@ -1,4 +1,4 @@
-#include "app/settings_keys.h"
+#include "store/settings_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +6,12 @@
 #include <string>
 
 #include "tests/unit/memory_store.h"
+#include "ui/main_window_settings.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
 
-TEST(SettingsKeys, HotKeyNamesHaveOneBlankBeforeTheSuffix) {
-    EXPECT_EQ(HotKeyKeyName(), "m_ctrlHotKeyStartStopClicks Key");
-    EXPECT_EQ(HotKeyModName(), "m_ctrlHotKeyStartStopClicks Mod");
-}
+using namespace store;
 
 TEST(SettingsKeys, EveryKeyNameIsUniqueWithinItsSection) {
     const SettingKey others[] = {keys::kPressReleaseMin,
@@ -28,9 +26,10 @@ TEST(SettingsKeys, EveryKeyNameIsUniqueWithinItsSection) {
                                  keys::kTwittered,
                                  keys::kFacebooked,
                                  keys::kGoogled};
-    std::set<std::string> seen{std::string(kSettingsSection) + "/" + HotKeyKeyName(),
-                               std::string(kSettingsSection) + "/" + HotKeyModName()};
-    for (const SettingKey& key : keys::kMainWindowKeys) {
+    // The shortcut key's two names, as the hot-key store forms them.
+    std::set<std::string> seen{"Settings/m_ctrlHotKeyStartStopClicks Key",
+                               "Settings/m_ctrlHotKeyStartStopClicks Mod"};
+    for (const SettingKey& key : ui::kMainWindowKeys) {
         EXPECT_TRUE(seen.insert(std::string(key.section) + "/" + key.name).second) << key.name;
     }
     for (const SettingKey& key : others) {
@@ -42,11 +41,30 @@ TEST(SettingsKeys, EveryKeyNameIsUniqueWithinItsSection) {
 TEST(SettingsKeys, MainWindowDefaultsDescribeTheFirstRun) {
     // The values an empty profile shows, in load order.
     const int expected[] = {0, 0, 0, 100, 100, 1, 10, 1, 1, 100, 10, 0, 0, 0};
-    for (size_t i = 0; i < keys::kMainWindowKeys.size(); ++i) {
-        EXPECT_EQ(keys::kMainWindowKeys[i].defaultValue, expected[i])
-            << keys::kMainWindowKeys[i].name;
-        EXPECT_STREQ(keys::kMainWindowKeys[i].section, "Settings");
+    for (size_t i = 0; i < ui::kMainWindowKeys.size(); ++i) {
+        EXPECT_EQ(ui::kMainWindowKeys[i].defaultValue, expected[i]) << ui::kMainWindowKeys[i].name;
+        EXPECT_STREQ(ui::kMainWindowKeys[i].section, "Settings");
     }
+}
+
+TEST(SettingsKeys, PauseBoundsAreReadFromTheirOwnKeysWithTheirDefaults) {
+    test::MemoryStore store;
+    ClickSettings settings;
+    ui::ReadPauseBounds(store, settings);
+    EXPECT_EQ(settings.pressReleaseMin, 50);
+    EXPECT_EQ(settings.pressReleaseMax, 200);
+    EXPECT_EQ(settings.doubleClickMin, 20);
+    EXPECT_EQ(settings.doubleClickMax, 70);
+
+    store.WriteProfileInt("Settings", "MDMU_MIN_DELAY", 1);
+    store.WriteProfileInt("Settings", "MDMU_MAX_DELAY", 2);
+    store.WriteProfileInt("Settings", "DOUBLE_CLICKS_MIN_DELAY", 3);
+    store.WriteProfileInt("Settings", "DOUBLE_CLICKS_MAX_DELAY", 4);
+    ui::ReadPauseBounds(store, settings);
+    EXPECT_EQ(settings.pressReleaseMin, 1);
+    EXPECT_EQ(settings.pressReleaseMax, 2);
+    EXPECT_EQ(settings.doubleClickMin, 3);
+    EXPECT_EQ(settings.doubleClickMax, 4);
 }
 
 TEST(SettingsKeys, HelpersUseSectionSettingsAndKeysUseTheirOwnSection) {
@@ -63,4 +81,4 @@ TEST(SettingsKeys, HelpersUseSectionSettingsAndKeysUseTheirOwnSection) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

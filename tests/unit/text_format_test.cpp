@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
 
 TEST(Format, FillsTheConversionsAndKeepsLongTextWhole) {
@@ -18,4 +18,4 @@ TEST(Format, FillsTheConversionsAndKeepsLongTextWhole) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

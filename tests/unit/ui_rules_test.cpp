@@ -15,8 +15,11 @@
 #include "ui/tray_entry.h"
 #include "ui/web_links.h"
 
-namespace quorvel {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::app;
+using namespace quorvel::ui;
 
 std::map<int, bool> StatesOf(const ClickSettings& settings) {
     std::map<int, bool> states;
@@ -73,8 +76,7 @@ TEST(PauseBounds, NegativesBecomeZeroThenTheMaximumRisesToTheMinimum) {
 
 TEST(AreaPickerPath, ReplacesTheProgramNameOrFallsBackToTheProgramsFolder) {
     EXPECT_EQ(AreaPickerPath("C:\\Tools\\Quorvel.exe"), "C:\\Tools\\Areapick.exe");
-    EXPECT_EQ(AreaPickerPath("C:\\Quorvel.exe.d\\Quorvel.exe"),
-              "C:\\Areapick.exe.d\\Areapick.exe");
+    EXPECT_EQ(AreaPickerPath("C:\\Quorvel.exe.d\\Quorvel.exe"), "C:\\Areapick.exe.d\\Areapick.exe");
     // A renamed copy must never start itself.
     EXPECT_EQ(AreaPickerPath("C:\\Tools\\quorvel.exe"), "C:\\Tools\\Areapick.exe");
     EXPECT_EQ(AreaPickerPath("C:\\Tools\\Clicker2.exe"), "C:\\Tools\\Areapick.exe");
@@ -124,4 +126,4 @@ TEST(TrayEntry, AnEntryAddedAgainAfterAShellRestartShowsWhetherClicksRun) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::test

@@ -9,14 +9,16 @@
 #include <climits>
 #include <string>
 
-#include "app/registry_store.h"
-#include "app/settings_keys.h"
+#include "store/registry_store.h"
+#include "store/settings_keys.h"
 #include "areapick/picker_window.h"
 #include "platform/handles.h"
 #include "tests/support/saved_key.h"
 
-namespace quorvel::areapick {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::areapick;
 
 constexpr char kCompanyPath[] = "Software\\Vantrel";
 
@@ -89,7 +91,7 @@ class AreaPickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);  // absent already is fine
-        store.SetRoot("Vantrel", "Quorvel");
+        settings.SetRoot("Vantrel", "Quorvel");
     }
 
     void TearDown() override {
@@ -147,15 +149,16 @@ protected:
     // INT_MIN where a value is missing, so that a written zero can be told from no write.
     std::array<int, 4> StoredPick() {
         std::array<int, 4> values{};
-        const std::array<SettingKey, 4> pickKeys{keys::kPickStartX, keys::kPickStartY,
-                                                 keys::kPickEndX, keys::kPickEndY};
+        const std::array<store::SettingKey, 4> pickKeys{
+            store::keys::kPickStartX, store::keys::kPickStartY, store::keys::kPickEndX,
+            store::keys::kPickEndY};
         for (size_t i = 0; i < pickKeys.size(); ++i) {
-            values[i] = store.GetProfileInt(pickKeys[i].section, pickKeys[i].name, INT_MIN);
+            values[i] = settings.GetProfileInt(pickKeys[i].section, pickKeys[i].name, INT_MIN);
         }
         return values;
     }
 
-    win::RegistryStore store;
+    store::RegistryStore settings;
     win::UniqueHandle picker;
     HWND window = nullptr;
 };
@@ -188,9 +191,9 @@ TEST_F(AreaPickerTest, ADragLeftAndUpStoresTheTopLeftThenTheBottomRightCorner) {
 
 // A cancel must overwrite an earlier pick, or Quorvel would apply that one again.
 TEST_F(AreaPickerTest, EscapeStoresFourZerosAndExits) {
-    for (const SettingKey& key :
-         {keys::kPickStartX, keys::kPickStartY, keys::kPickEndX, keys::kPickEndY}) {
-        ASSERT_TRUE(WriteKey(store, key, 55));
+    for (const store::SettingKey& key : {store::keys::kPickStartX, store::keys::kPickStartY,
+                                         store::keys::kPickEndX, store::keys::kPickEndY}) {
+        ASSERT_TRUE(store::WriteKey(settings, key, 55));
     }
     ASSERT_NO_FATAL_FAILURE(StartPicker());
     ASSERT_NO_FATAL_FAILURE(PressKey(VK_ESCAPE));
@@ -210,4 +213,4 @@ TEST_F(AreaPickerTest, EscapeInTheMiddleOfADragCancelsIt) {
 }
 
 }  // namespace
-}  // namespace quorvel::areapick
+}  // namespace quorvel::test

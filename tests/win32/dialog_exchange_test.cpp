@@ -12,8 +12,10 @@
 #include "platform/win_app.h"
 #include "res/resource.h"
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
 
 constexpr UINT kTrayNotify = WM_USER + 1;   // DM_SETDEFID in a dialog
 constexpr UINT kHelpRequest = WM_USER + 2;  // DM_REPOSITION in a dialog
@@ -76,6 +78,12 @@ struct BoxCloser {
     }
 };
 
+// Message boxes take their caption from the application object.
+struct TitledApp : WinApp {
+    TitledApp() : WinApp(IDS_APP_TITLE) {}
+    bool InitInstance() override { return true; }
+};
+
 class DialogExchange : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -104,6 +112,7 @@ protected:
         }
     }
 
+    TitledApp app;
     ExchangeDialog dialog;
     UINT_PTR timer = 0;
 };
@@ -222,9 +231,6 @@ TEST_F(DialogExchange, ModelessCancelHidesAndDestroyingTheMainWindowEndsTheLoop)
     SendMessageA(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(IsWindowVisible(dialog.hwnd()));
 
-    struct App : WinApp {
-        bool InitInstance() override { return true; }
-    } app;
     app.m_pMainWnd = &dialog;
     const HWND window = dialog.hwnd();
     EXPECT_TRUE(dialog.DestroyWindow());
@@ -253,4 +259,4 @@ TEST(ModalDialog, DefaultOkEndsTheRunWithIdOk) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test

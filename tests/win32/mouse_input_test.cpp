@@ -6,8 +6,10 @@
 
 #include "tests/support/click_recorder.h"
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
 
 constexpr DWORD kTimeoutMs = 10000;
 
@@ -73,4 +75,4 @@ TEST_F(MouseInputTest, TheEventActsWhereverTheCursorIsNow) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
 
 // Wine filters nothing between integrity levels, so what shows here is that the admission is
 // made and that the message still arrives afterwards.
@@ -23,4 +25,4 @@ TEST(NewerWindows, AnAdmittedMessageStillArrives) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test

@@ -1,4 +1,4 @@
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,12 @@
 #include "platform/handles.h"
 #include "tests/support/saved_key.h"
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
+
+using store::RegistryStore;
 
 // A scratch key of the tests' own stands in for Software: a user's settings are never touched.
 constexpr char kScratchKey[] = "Software\\Quorvel registry store tests";
@@ -166,4 +170,4 @@ TEST_F(RegistryStoreTest, ASavedKeyIsPutBackAsItWasAndALaterOneIsRemoved) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test

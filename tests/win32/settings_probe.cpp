@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 
 int main(int argc, char** argv) {
     if (argc != 6) return -2;
-    quorvel::win::RegistryStore store(argv[1]);
+    quorvel::store::RegistryStore store(argv[1]);
     store.SetRoot("Vantrel", "Quorvel");
     const std::string command = argv[2];
     const int number = std::atoi(argv[5]);

@@ -6,8 +6,10 @@
 #include "platform/cursor.h"
 #include "platform/screen_metrics.h"
 
-namespace quorvel::win {
+namespace quorvel::test {
 namespace {
+
+using namespace quorvel::win;
 
 constexpr UINT_PTR kTimerId = 1;
 
@@ -73,4 +75,4 @@ TEST(SystemScreenMetricsTest, ReportsTheVirtualScreenOriginAndSize) {
 }
 
 }  // namespace
-}  // namespace quorvel::win
+}  // namespace quorvel::test

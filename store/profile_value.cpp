@@ -1,6 +1,6 @@
-#include "app/profile_value.h"
+#include "store/profile_value.h"
 
-namespace quorvel {
+namespace quorvel::store {
 
 int DecodeProfileInt(std::uint32_t type, std::span<const std::uint8_t> data, int defaultValue) {
     if (type != kDwordValueType || data.size() != kDwordValueSize) return defaultValue;
@@ -9,4 +9,4 @@ int DecodeProfileInt(std::uint32_t type, std::span<const std::uint8_t> data, int
     return static_cast<int>(value);  // two's complement, as negatives were written
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::store

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace quorvel {
+namespace quorvel::store {
 
 inline constexpr std::uint32_t kDwordValueType = 4;  // REG_DWORD
 inline constexpr std::size_t kDwordValueSize = 4;
@@ -14,4 +14,4 @@ inline constexpr std::size_t kDwordValueSize = 4;
 // anything else reads as defaultValue.
 int DecodeProfileInt(std::uint32_t type, std::span<const std::uint8_t> data, int defaultValue);
 
-}  // namespace quorvel
+}  // namespace quorvel::store

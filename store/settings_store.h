@@ -8,7 +8,16 @@
 #undef GetProfileInt
 #endif
 
-namespace quorvel {
+#include <cstdint>
+
+namespace quorvel::store {
+
+// What became of a write: error is 0 when the value was stored, else the system's error number.
+struct WriteStatus {
+    std::uint32_t error = 0;
+    bool ok() const { return error == 0; }
+    explicit operator bool() const { return ok(); }
+};
 
 class SettingsStore {
 public:
@@ -16,7 +25,7 @@ public:
     // Never fails: a missing or unreadable value gives defaultValue, and nothing is created.
     virtual int GetProfileInt(const char* section, const char* key, int defaultValue) = 0;
     // Stores the value at once, visible to every later read in any process of the user.
-    virtual bool WriteProfileInt(const char* section, const char* key, int value) = 0;
+    virtual WriteStatus WriteProfileInt(const char* section, const char* key, int value) = 0;
 };
 
-}  // namespace quorvel
+}  // namespace quorvel::store

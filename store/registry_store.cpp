@@ -1,4 +1,4 @@
-#include "app/registry_store.h"
+#include "store/registry_store.h"
 
 #include <windows.h>
 
@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <span>
 
-#include "app/profile_value.h"
+#include "store/profile_value.h"
 #include "platform/handles.h"
 
-namespace quorvel::win {
+namespace quorvel::store {
 
 namespace {
 
@@ -36,7 +36,7 @@ int RegistryStore::GetProfileInt(const char* section, const char* key, int defau
                       &opened) != ERROR_SUCCESS) {
         return defaultValue;
     }
-    UniqueKey sectionKey(opened);
+    win::UniqueKey sectionKey(opened);
 
     DWORD type = 0;
     std::array<std::uint8_t, kDwordValueSize> data{};
@@ -52,27 +52,24 @@ int RegistryStore::GetProfileInt(const char* section, const char* key, int defau
     return DecodeProfileInt(type, std::span(data).first(size), defaultValue);
 }
 
-bool RegistryStore::WriteProfileInt(const char* section, const char* key, int value) {
-    // A failed write leaves its reason in GetLastError, where the shortcut key's message reads it.
-    const auto fail = [](LSTATUS status) {
-        SetLastError(static_cast<DWORD>(status));
-        return false;
+WriteStatus RegistryStore::WriteProfileInt(const char* section, const char* key, int value) {
+    const auto status = [](LSTATUS result) {
+        return WriteStatus{static_cast<std::uint32_t>(result)};
     };
     if (!IsRooted() || !IsUsableName(section) || !IsUsableName(key)) {
-        return fail(ERROR_INVALID_PARAMETER);
+        return status(ERROR_INVALID_PARAMETER);
     }
 
     HKEY created = nullptr;
     const LSTATUS createStatus =
         RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created, nullptr);
-    if (createStatus != ERROR_SUCCESS) return fail(createStatus);
-    UniqueKey sectionKey(created);
+    if (createStatus != ERROR_SUCCESS) return status(createStatus);
+    win::UniqueKey sectionKey(created);
 
     const DWORD stored = static_cast<DWORD>(value);  // negatives as two's complement
-    const LSTATUS setStatus = RegSetValueExA(sectionKey.get(), key, 0, REG_DWORD,
-                                             reinterpret_cast<const BYTE*>(&stored), sizeof stored);
-    return setStatus == ERROR_SUCCESS || fail(setStatus);
+    return status(RegSetValueExA(sectionKey.get(), key, 0, REG_DWORD,
+                                 reinterpret_cast<const BYTE*>(&stored), sizeof stored));
 }
 
-}  // namespace quorvel::win
+}  // namespace quorvel::store

@@ -1,12 +1,9 @@
 #pragma once
 // Every key of the store in one place: its section, its name and the default its readers pass.
 
-#include <array>
-#include <string>
+#include "store/settings_store.h"
 
-#include "app/settings_store.h"
-
-namespace quorvel {
+namespace quorvel::store {
 
 inline constexpr char kSettingsSection[] = "Settings";
 inline constexpr char kSocialSection[] = "Social";
@@ -35,28 +32,10 @@ inline constexpr SettingKey kRadioClickType{kSettingsSection, "m_iRadioClickType
 inline constexpr SettingKey kFixedDelayScale{kSettingsSection, "m_ctrlComboFixedDelayScales", 0};
 inline constexpr SettingKey kRandomDelayScale{kSettingsSection, "m_ctrlRandomDelayScales", 0};
 
-inline constexpr std::array<SettingKey, 14> kMainWindowKeys{
-    kClickLocation,
-    kLocX,
-    kLocY,
-    kLocWidth,
-    kLocHeight,
-    kHowManyClicks,
-    kFixedClicksCount,
-    kDelayBetweenClicks,
-    kRandomDelayFrom,
-    kRandomDelayTo,
-    kFixedDelayInClicks,
-    kRadioClickType,
-    kFixedDelayScale,
-    kRandomDelayScale,
-};
-
 // The shortcut key's two names are formed at run time from the control's name.
 inline constexpr char kHotKeyControlName[] = "m_ctrlHotKeyStartStopClicks";
 inline constexpr char kHotKeyKeyFormat[] = "%s Key";
 inline constexpr char kHotKeyModFormat[] = "%s Mod";
-inline constexpr int kHotKeyDefault = 0;
 
 // Bounds of the pauses inside a click, in milliseconds.
 inline constexpr SettingKey kPressReleaseMin{kSettingsSection, "MDMU_MIN_DELAY", 50};
@@ -78,16 +57,12 @@ inline constexpr SettingKey kGoogled{kSocialSection, "Googled", 0};
 
 }  // namespace keys
 
-// "m_ctrlHotKeyStartStopClicks Key" and "m_ctrlHotKeyStartStopClicks Mod".
-std::string HotKeyKeyName();
-std::string HotKeyModName();
-
 // Section "Settings", with the default or value given at the call.
 int ReadSetting(SettingsStore& store, const char* key, int defaultValue);
 void WriteSetting(SettingsStore& store, const char* key, int value);
 
 // A key of the table, in its own section and with its own default.
 int ReadKey(SettingsStore& store, const SettingKey& key);
-bool WriteKey(SettingsStore& store, const SettingKey& key, int value);
+WriteStatus WriteKey(SettingsStore& store, const SettingKey& key, int value);
 
-}  // namespace quorvel
+}  // namespace quorvel::store

@@ -8,9 +8,9 @@
 #include <string>
 #include <utility>
 
-#include "app/settings_store.h"
+#include "store/settings_store.h"
 
-namespace quorvel::win {
+namespace quorvel::store {
 
 class RegistryStore final : public SettingsStore {
 public:
@@ -21,7 +21,7 @@ public:
     bool IsRooted() const { return !root_.empty(); }
 
     int GetProfileInt(const char* section, const char* key, int defaultValue) override;
-    bool WriteProfileInt(const char* section, const char* key, int value) override;
+    WriteStatus WriteProfileInt(const char* section, const char* key, int value) override;
 
 private:
     std::string SectionPath(const char* section) const;
@@ -30,4 +30,4 @@ private:
     std::string root_;  // "<parent>\<company>\<application>", empty while unrooted
 };
 
-}  // namespace quorvel::win
+}  // namespace quorvel::store

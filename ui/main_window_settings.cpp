@@ -1,0 +1,34 @@
+#include "ui/main_window_settings.h"
+
+namespace quorvel::ui {
+
+namespace {
+
+struct PauseKey {
+    const store::SettingKey& key;
+    int ClickSettings::*member;
+};
+
+constexpr std::array<PauseKey, 4> kPauseKeys{{
+    {store::keys::kPressReleaseMin, &ClickSettings::pressReleaseMin},
+    {store::keys::kPressReleaseMax, &ClickSettings::pressReleaseMax},
+    {store::keys::kDoubleClickMin, &ClickSettings::doubleClickMin},
+    {store::keys::kDoubleClickMax, &ClickSettings::doubleClickMax},
+}};
+
+}  // namespace
+
+ClickSettings FirstRunSettings() {
+    ClickSettings settings;
+    for (const MainWindowKey& key : kMainWindowKeys) settings.*key.member = key.defaultValue;
+    for (const PauseKey& pause : kPauseKeys) settings.*pause.member = pause.key.defaultValue;
+    return settings;
+}
+
+void ReadPauseBounds(store::SettingsStore& settings, ClickSettings& into) {
+    for (const PauseKey& pause : kPauseKeys) {
+        into.*pause.member = store::ReadKey(settings, pause.key);
+    }
+}
+
+}  // namespace quorvel::ui
