@@ -8,17 +8,19 @@
 
 #include <windows.h>
 
-#include "driver/top_level_windows.h"
+#include "tests/support/launched_program.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
 constexpr DWORD kShowTimeoutMs = 20000;
-constexpr DWORD kCloseTimeoutMs = 10000;
+// The window is looked for every millisecond, so that the time is not rounded up to a slice.
+constexpr DWORD kLookEveryMs = 1;
 
 HWND FindVisibleWindow(DWORD processId, const std::string& title) {
     return e2e::FindTopLevelWindow([&](HWND window) {
@@ -34,41 +36,20 @@ double MillisecondsBetween(LARGE_INTEGER start, LARGE_INTEGER end) {
            static_cast<double>(frequency.QuadPart);
 }
 
-// Asks the window to close, then ends the process by force if it does not, so that the next
-// launch never meets a running instance.
-void Close(HWND window, HANDLE process) {
-    if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process, kCloseTimeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, kCloseTimeoutMs);
-    }
-}
-
 bool TimeOneLaunch(const std::string& program, const std::string& title) {
-    std::string commandLine = "\"" + program + "\"";
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    if (!CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
+    e2e::LaunchedProgram launched(program, "");
+    if (!launched.started()) {
         std::fprintf(stderr, "launch_timer: cannot start %s (error %lu)\n", program.c_str(),
                      GetLastError());
         return false;
     }
-    CloseHandle(info.hThread);
 
     HWND window = nullptr;
-    const ULONGLONG deadline = GetTickCount64() + kShowTimeoutMs;
-    LARGE_INTEGER shown{};
-    while ((window = FindVisibleWindow(info.dwProcessId, title)) == nullptr &&
-           GetTickCount64() < deadline) {
-        Sleep(1);
-    }
+    e2e::WaitUntil([&] { return (window = FindVisibleWindow(launched.id(), title)) != nullptr; },
+                   kShowTimeoutMs, kLookEveryMs);
+    LARGE_INTEGER shown;
     QueryPerformanceCounter(&shown);
     if (window != nullptr) {
         std::printf("%.3f\n", MillisecondsBetween(start, shown));
@@ -76,8 +57,8 @@ bool TimeOneLaunch(const std::string& program, const std::string& title) {
         std::printf("timeout\n");
     }
     std::fflush(stdout);
-    Close(window, info.hProcess);
-    CloseHandle(info.hProcess);
+    // Closed, by force if need be, so that the next launch never meets a running instance.
+    launched.End(window);
     return true;
 }
 

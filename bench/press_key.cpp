@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "driver/keyboard.h"
+#include "tests/support/keyboard.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

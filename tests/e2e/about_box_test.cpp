@@ -1,31 +1,21 @@
 #include <string>
 
-#include "driver/messaging.h"
-#include "driver/popup_menu.h"
-#include "driver/top_level_windows.h"
-#include "driver/wait.h"
+#include "tests/support/messaging.h"
+#include "tests/support/popup_menu.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 #include "quorvel_test.h"
 
 namespace e2e {
 namespace {
 
-constexpr UINT kAboutCommand = 16;
+constexpr UINT kAboutCommand = IDM_ABOUT;
 
 class AboutBox : public QuorvelTest {
 protected:
     HWND WaitForAboutBox(DWORD timeoutMs = kPromptMs) const {
-        const DWORD processId = process().id();
-        HWND box = nullptr;
-        WaitUntil(
-            [&] {
-                box = FindTopLevelWindow([&](HWND window) {
-                    return OwningProcess(window) == processId && WindowClass(window) == "#32770" &&
-                           WindowTitle(window) == "About Quorvel" && IsWindowVisible(window);
-                });
-                return box != nullptr;
-            },
-            timeoutMs);
-        return box;
+        return WaitForDialog(process().id(), "About Quorvel", timeoutMs);
     }
 
     static bool ShowsText(HWND box, const std::string& text) {

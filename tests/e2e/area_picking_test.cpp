@@ -3,14 +3,14 @@
 #include <optional>
 #include <string>
 
-#include "driver/area_picker_window.h"
-#include "driver/control_ids.h"
-#include "driver/keyboard.h"
-#include "driver/message_box.h"
-#include "driver/mouse.h"
-#include "driver/registry_probe.h"
-#include "driver/top_level_windows.h"
-#include "driver/wait.h"
+#include "tests/support/area_picker_window.h"
+#include "tests/support/keyboard.h"
+#include "tests/support/message_box.h"
+#include "tests/support/mouse.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 #include "quorvel_test.h"
 
 namespace e2e {

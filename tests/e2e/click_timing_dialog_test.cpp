@@ -4,15 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "driver/click_timing_dialog.h"
-#include "driver/command_ids.h"
-#include "driver/control_ids.h"
-#include "driver/foreground.h"
-#include "driver/message_box.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
-#include "quorvel_test.h"
 #include "tests/support/click_recorder.h"
+#include "tests/support/click_timing_dialog.h"
+#include "tests/support/foreground.h"
+#include "tests/support/message_box.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
+#include "quorvel_test.h"
 
 namespace e2e {
 namespace {

@@ -1,10 +1,10 @@
-#include "driver/control_ids.h"
-#include "driver/keyboard.h"
-#include "driver/message_box.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
-#include "quorvel_test.h"
 #include "tests/support/click_recorder.h"
+#include "tests/support/keyboard.h"
+#include "tests/support/message_box.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
+#include "quorvel_test.h"
 
 #include <memory>
 #include <regex>
@@ -14,15 +14,7 @@
 namespace e2e {
 namespace {
 
-using quorvel::test::ClickRecorder;
 using quorvel::test::RecordedButton;
-
-constexpr ULONG_PTR kSynthesisedMark = 786;
-constexpr const char* kIdleStatus = "Assign a Shortcut Key to Start and Stop the Mouse Clicking.";
-
-// The recorder covers more than the click rectangle, so a click that strays is still seen.
-constexpr RECT kRecorderArea = {200, 150, 700, 550};
-constexpr RECT kClickRectangle = {300, 250, 300 + 200, 250 + 150};
 
 struct ClickKind {
     int radio;
@@ -42,40 +34,17 @@ const std::vector<ClickKind> kClickKinds = {
     {id::kMiddleClickRadio, "middle", {WM_MBUTTONDOWN, WM_MBUTTONUP}},
 };
 
-bool InsideClickRectangle(POINT point) {
-    return point.x >= kClickRectangle.left && point.x < kClickRectangle.right &&
-           point.y >= kClickRectangle.top && point.y < kClickRectangle.bottom;
-}
-
-class ClickingRun : public QuorvelTest {
+class ClickingRun : public RectangleClicksTest {
 protected:
-    // A person's set-up for a short run: clicks inside the rectangle every 50 ms, with the
-    // pauses inside each click removed so that runs stay quick.
+    // A person's set-up for a short run: clicks inside the rectangle every 50 ms.
     void LaunchForRectangleClicks() {
-        for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY",
-                                  "DOUBLE_CLICKS_MAX_DELAY"}) {
-            RegistryProbe::Write("Settings", pause, 0);
-        }
-        ASSERT_NO_FATAL_FAILURE(Launch());
-        const MainWindow& w = window();
-        w.Click(id::kInRectangleRadio);
-        w.Type(id::kLocX, std::to_string(kClickRectangle.left));
-        w.Type(id::kLocY, std::to_string(kClickRectangle.top));
-        w.Type(id::kLocWidth, std::to_string(kClickRectangle.right - kClickRectangle.left));
-        w.Type(id::kLocHeight, std::to_string(kClickRectangle.bottom - kClickRectangle.top));
-        w.Type(id::kFixedDelay, "50");
-        recorder_ = std::make_unique<ClickRecorder>(kRecorderArea);
-        ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
+        ASSERT_NO_FATAL_FAILURE(LaunchClickingInRectangle());
+        window().Type(id::kFixedDelay, "50");
     }
 
     bool StatusBecomes(const std::string& text) const {
         return WaitUntil([&] { return window().Text(id::kStatusLine) == text; }, kPromptMs);
     }
-
-    ClickRecorder& recorder() { return *recorder_; }
-
-private:
-    std::unique_ptr<ClickRecorder> recorder_;
 };
 
 TEST_F(ClickingRun, CountLimitedRunSendsEachClickKindInsideTheRectangle) {

@@ -1,4 +1,4 @@
-#include "driver/control_ids.h"
+#include "tests/support/texts_and_ids.h"
 #include "quorvel_test.h"
 
 #include <initializer_list>

@@ -1,8 +1,7 @@
-#include "driver/command_ids.h"
-#include "driver/control_ids.h"
-#include "driver/foreground.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
+#include "tests/support/foreground.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
 #include "quorvel_test.h"
 
 #include <cstdio>

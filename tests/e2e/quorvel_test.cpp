@@ -1,12 +1,11 @@
 #include "quorvel_test.h"
 
-#include "driver/control_ids.h"
-#include "driver/message_box.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
+#include "tests/support/message_box.h"
+#include "tests/support/registry_probe.h"
 #include "tests/support/saved_key.h"
-
-#include <algorithm>
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/this_program.h"
+#include "tests/support/wait.h"
 
 namespace e2e {
 
@@ -15,24 +14,15 @@ namespace {
 // The first start of a wine program in a fresh session can take a while.
 constexpr DWORD kStartTimeoutMs = 20000;
 
+constexpr RECT kRectangleRecorderArea = {200, 150, 700, 550};
+
 // Registered before main runs: the suite gives back the user's own settings when it ends.
 const ::testing::Environment* const kUsersSettings = ::testing::AddGlobalTestEnvironment(
     new quorvel::testing::SavedKey(quorvel::testing::kUsersSettingsKey));
 
-std::string DirectoryOfThisProgram() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string file(path, length);
-    return file.substr(0, file.find_last_of("\\/") + 1);
-}
-
 }  // namespace
 
-std::string QuorvelExePath() {
-    std::string relative = QUORVEL_EXE_RELATIVE_PATH;
-    std::replace(relative.begin(), relative.end(), '/', '\\');
-    return DirectoryOfThisProgram() + relative;
-}
+std::string QuorvelExePath() { return BesideThisProgram(QUORVEL_EXE_RELATIVE_PATH); }
 
 void QuorvelTest::SetUp() { RegistryProbe::ClearCompanyKey(); }
 
@@ -52,6 +42,15 @@ void QuorvelTest::Launch(const std::string& arguments) {
         << "the unit lists were never filled";
 }
 
+void QuorvelTest::LaunchForCalmClicking() {
+    for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
+        RegistryProbe::Write("Settings", pause, 0);
+    }
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    window_.Type(id::kFixedDelay, "100");
+    window_.Click(id::kUntilStoppedRadio);
+}
+
 std::string QuorvelTest::DismissNextMessageBox() {
     const HWND box = WaitForMessageBox(process_->id(), window_.handle(), kPromptMs);
     if (box == nullptr) {
@@ -61,6 +60,24 @@ std::string QuorvelTest::DismissNextMessageBox() {
     std::string text = MessageBoxText(box);
     EXPECT_TRUE(DismissMessageBox(box, kPromptMs)) << "the message box did not close";
     return text;
+}
+
+bool InsideClickRectangle(POINT point) {
+    return point.x >= kClickRectangle.left && point.x < kClickRectangle.right &&
+           point.y >= kClickRectangle.top && point.y < kClickRectangle.bottom;
+}
+
+void RectangleClicksTest::LaunchClickingInRectangle() {
+    for (const char* pause : kPauseKeys) RegistryProbe::Write("Settings", pause, 0);
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    const MainWindow& w = window();
+    w.Click(id::kInRectangleRadio);
+    w.Type(id::kLocX, std::to_string(kClickRectangle.left));
+    w.Type(id::kLocY, std::to_string(kClickRectangle.top));
+    w.Type(id::kLocWidth, std::to_string(kClickRectangle.right - kClickRectangle.left));
+    w.Type(id::kLocHeight, std::to_string(kClickRectangle.bottom - kClickRectangle.top));
+    recorder_ = std::make_unique<quorvel::test::ClickRecorder>(kRectangleRecorderArea);
+    ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
 }
 
 }  // namespace e2e

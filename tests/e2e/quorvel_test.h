@@ -1,7 +1,8 @@
 #pragma once
 
-#include "driver/main_window.h"
-#include "driver/quorvel_process.h"
+#include "tests/support/click_recorder.h"
+#include "tests/support/launched_program.h"
+#include "tests/support/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,10 @@ protected:
     // within ASSERT_NO_FATAL_FAILURE.
     void Launch(const std::string& arguments = "");
 
+    // Launches the program for a light run until stopped: no pauses inside a press, 100 ms
+    // between clicks; use it within ASSERT_NO_FATAL_FAILURE.
+    void LaunchForCalmClicking();
+
     // Any message box of the running program, pressed away; returns its text.
     std::string DismissNextMessageBox();
 
@@ -33,6 +38,25 @@ protected:
 private:
     std::unique_ptr<QuorvelProcess> process_;
     MainWindow window_{nullptr};
+};
+
+inline constexpr RECT kClickRectangle = {300, 250, 300 + 200, 250 + 150};
+
+bool InsideClickRectangle(POINT point);
+
+// Runs that click inside kClickRectangle, counted by a recorder over more than it, so that a
+// click that strays is still seen.
+class RectangleClicksTest : public QuorvelTest {
+protected:
+    // Launches the program with the pauses inside a click removed, so that runs stay quick, sets
+    // the rectangle as a person would and puts the recorder on top; use it within
+    // ASSERT_NO_FATAL_FAILURE.
+    void LaunchClickingInRectangle();
+
+    quorvel::test::ClickRecorder& recorder() { return *recorder_; }
+
+private:
+    std::unique_ptr<quorvel::test::ClickRecorder> recorder_;
 };
 
 }  // namespace e2e

@@ -5,15 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "driver/command_ids.h"
-#include "driver/control_ids.h"
-#include "driver/keyboard.h"
-#include "driver/message_box.h"
-#include "driver/messaging.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
-#include "quorvel_test.h"
 #include "tests/support/click_recorder.h"
+#include "tests/support/keyboard.h"
+#include "tests/support/message_box.h"
+#include "tests/support/messaging.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
+#include "quorvel_test.h"
 
 namespace e2e {
 namespace {
@@ -100,12 +99,7 @@ protected:
 
 TEST_F(ShortcutKey, AssignedCombinationIsStoredNamedAndStartsAndStopsClicking) {
     // Short pauses inside a click and a calm interval keep the run light.
-    for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
-        RegistryProbe::Write("Settings", pause, 0);
-    }
-    ASSERT_NO_FATAL_FAILURE(Launch());
-    window().Type(id::kFixedDelay, "100");
-    window().Click(id::kUntilStoppedRadio);
+    ASSERT_NO_FATAL_FAILURE(LaunchForCalmClicking());
 
     HoldInShortcutControl(window(), HOTKEYF_CONTROL | HOTKEYF_SHIFT, VK_F7);
     window().Click(id::kAssignButton);

@@ -1,8 +1,7 @@
-#include "driver/command_ids.h"
-#include "driver/control_ids.h"
-#include "driver/main_window.h"
-#include "driver/quorvel_process.h"
-#include "driver/wait.h"
+#include "tests/support/launched_program.h"
+#include "tests/support/main_window.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
 #include "quorvel_test.h"
 
 namespace e2e {

@@ -5,16 +5,15 @@
 #include <memory>
 #include <string>
 
-#include "driver/command_ids.h"
-#include "driver/control_ids.h"
-#include "driver/foreground.h"
-#include "driver/keyboard.h"
-#include "driver/messaging.h"
-#include "driver/popup_menu.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
-#include "quorvel_test.h"
 #include "tests/support/click_recorder.h"
+#include "tests/support/foreground.h"
+#include "tests/support/keyboard.h"
+#include "tests/support/messaging.h"
+#include "tests/support/popup_menu.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
+#include "quorvel_test.h"
 
 namespace e2e {
 namespace {
@@ -207,12 +206,7 @@ TEST_F(TrayAndWindowStates, ShellRestartKeepsTheProgramAndItsTrayMenu) {
 }
 
 TEST_F(TrayAndWindowStates, ClickingGoesOnWhileTheWindowIsHidden) {
-    for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
-        RegistryProbe::Write("Settings", pause, 0);
-    }
-    ASSERT_NO_FATAL_FAILURE(Launch());
-    window().Type(id::kFixedDelay, "100");
-    window().Click(id::kUntilStoppedRadio);
+    ASSERT_NO_FATAL_FAILURE(LaunchForCalmClicking());
     ClickRecorder recorder(kRecorderArea);
     ASSERT_TRUE(recorder.WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "driver/browser_stand_in.h"
-#include "driver/control_ids.h"
-#include "driver/foreground.h"
-#include "driver/keyboard.h"
-#include "driver/registry_probe.h"
-#include "driver/top_level_windows.h"
-#include "driver/wait.h"
-#include "driver/web_link_ids.h"
+#include "tests/support/browser_stand_in.h"
+#include "tests/support/foreground.h"
+#include "tests/support/keyboard.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/this_program.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 #include "quorvel_test.h"
 
 namespace e2e {
@@ -38,15 +38,6 @@ const std::vector<Share> kShares = {
     {"Twitter", id::kTwitterButton, id::kShareTwitterCommand, "Twittered",
      std::string("https://twitter.com/share?url=") + kProductPage},
 };
-
-std::string BesideThisProgram(const std::string& relativePath) {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string file(path, length);
-    std::string relative = relativePath;
-    for (char& c : relative) c = c == '/' ? '\\' : c;
-    return file.substr(0, file.find_last_of("\\/") + 1) + relative;
-}
 
 class WebLinks : public QuorvelTest {
 protected:

@@ -1,12 +1,12 @@
-#include "answers.h"
 #include "program_handle.h"
 #include "store_keys.h"
 
-#include "driver/control_ids.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
-#include "quorvel_test.h"
 #include "tests/support/click_recorder.h"
+#include "tests/support/messaging.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
+#include "tests/e2e/quorvel_test.h"
 
 #include <cstdio>
 #include <string>
@@ -15,20 +15,17 @@
 namespace soak {
 namespace {
 
-using e2e::RegistryProbe;
 using e2e::WaitUntil;
 namespace id = e2e::id;
-using quorvel::test::ClickRecorder;
+using e2e::InsideClickRectangle;
+using e2e::kIdleStatus;
+using e2e::kSynthesisedMark;
+using e2e::TextWithin;
 using quorvel::test::RecordedButton;
 
 constexpr int kClicks = QUORVEL_SOAK_CLICKS;
 // Memory is first measured once the program has settled into clicking.
 constexpr int kSettledClicks = 1000;
-constexpr ULONG_PTR kSynthesisedMark = 786;
-constexpr const char* kIdleStatus = "Assign a Shortcut Key to Start and Stop the Mouse Clicking.";
-
-constexpr RECT kRecorderArea = {200, 150, 700, 550};
-constexpr RECT kClickRectangle = {300, 250, 300 + 200, 250 + 150};
 
 // The status line must answer within this time throughout the run.
 constexpr DWORD kAnswerMs = 2000;
@@ -37,32 +34,18 @@ constexpr DWORD kProbeEveryMs = 500;
 constexpr DWORD kRunTimeoutMs = kClicks * 40 + 30000;
 constexpr std::size_t kMemoryToleranceBytes = 4 * 1024 * 1024;
 
-bool InsideClickRectangle(POINT point) {
-    return point.x >= kClickRectangle.left && point.x < kClickRectangle.right &&
-           point.y >= kClickRectangle.top && point.y < kClickRectangle.bottom;
-}
-
-class ClickSoak : public e2e::QuorvelTest {
+class ClickSoak : public e2e::RectangleClicksTest {
 protected:
     // Back to back: no pauses inside a click, no interval between clicks.
     void LaunchForBackToBackClicks() {
-        for (const char* pause : kPauseKeys) RegistryProbe::Write("Settings", pause, 0);
-        ASSERT_NO_FATAL_FAILURE(Launch());
+        ASSERT_NO_FATAL_FAILURE(LaunchClickingInRectangle());
         const e2e::MainWindow& w = window();
-        w.Click(id::kInRectangleRadio);
-        w.Type(id::kLocX, std::to_string(kClickRectangle.left));
-        w.Type(id::kLocY, std::to_string(kClickRectangle.top));
-        w.Type(id::kLocWidth, std::to_string(kClickRectangle.right - kClickRectangle.left));
-        w.Type(id::kLocHeight, std::to_string(kClickRectangle.bottom - kClickRectangle.top));
         w.Click(id::kStopAfterRadio);
         w.Type(id::kClickCount, std::to_string(kClicks));
         w.Click(id::kFixedDelayRadio);
         w.Type(id::kFixedDelay, "0");
         w.Pick(id::kFixedDelayUnit, 0);
         w.Click(id::kLeftClickRadio);
-        recorder_ = std::make_unique<ClickRecorder>(kRecorderArea);
-        ASSERT_TRUE(recorder_->WaitUntilReady(e2e::kPromptMs))
-            << "the click recorder is not on top";
     }
 
     // Waits for the recorder to hold count button messages, asking the status line for its
@@ -77,17 +60,15 @@ protected:
                     if (!TextWithin(statusLine, kAnswerMs)) ++unanswered_;
                     nextProbe = GetTickCount64() + kProbeEveryMs;
                 }
-                return recorder_->events().size() >= count;
+                return recorder().events().size() >= count;
             },
             timeoutMs);
     }
 
-    ClickRecorder& recorder() { return *recorder_; }
     int probes() const { return probes_; }
     int unanswered() const { return unanswered_; }
 
 private:
-    std::unique_ptr<ClickRecorder> recorder_;
     int probes_ = 0;
     int unanswered_ = 0;
 };

@@ -1,16 +1,16 @@
-#include "answers.h"
 #include "background_sender.h"
 #include "main_window_fields.h"
 #include "program_handle.h"
 #include "store_keys.h"
 
-#include "driver/control_ids.h"
-#include "driver/message_box.h"
-#include "driver/messaging.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
-#include "quorvel_test.h"
 #include "tests/support/click_recorder.h"
+#include "tests/support/message_box.h"
+#include "tests/support/messaging.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
+#include "tests/e2e/quorvel_test.h"
+#include "platform/integer_field.h"
 
 #include <array>
 #include <climits>
@@ -27,7 +27,14 @@ namespace {
 using e2e::RegistryProbe;
 using e2e::WaitUntil;
 namespace id = e2e::id;
+using e2e::kArmingFailure;
+using e2e::kFirstStatus;
+using e2e::kIdleStatus;
+using e2e::kPauseKeys;
+using e2e::kSynthesisedMark;
+using e2e::TextWithin;
 using quorvel::test::ClickRecorder;
+using quorvel::win::ParseIntegerField;
 
 // Fixed, so that a failing sequence of changes can be replayed.
 constexpr std::uint32_t kSeed = 20240611;
@@ -36,33 +43,6 @@ constexpr int kChanges = QUORVEL_SOAK_FIELD_CHANGES;
 // (a count limit, a long or impossible interval).
 constexpr int kChangesBetweenRestarts = 100;
 constexpr DWORD kAnswerMs = 2000;
-constexpr ULONG_PTR kSynthesisedMark = 786;
-constexpr const char* kIdleStatus = "Assign a Shortcut Key to Start and Stop the Mouse Clicking.";
-constexpr const char* kFirstStatus = "Assign a Shortcut Key to Start / Stop the Mouse Clicking.";
-constexpr const char* kArmingFailure =
-    "Failed to Start Timer.\nTry Some Lower Value or Change Duration Selector (Milli Second(s), "
-    "Second(s), or Minute(s).";
-
-// Blanks around an optional sign and decimal digits, within 32 bits: what a field accepts.
-std::optional<int> ReadsAsInteger(const std::string& text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    std::size_t pos = 0;
-    while (pos < text.size() && blank(text[pos])) ++pos;
-    const bool negative = pos < text.size() && text[pos] == '-';
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) ++pos;
-    const std::size_t digits = pos;
-    std::int64_t magnitude = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && magnitude <= INT_MAX) {
-        magnitude = magnitude * 10 + (text[pos++] - '0');
-    }
-    if (pos == digits || (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')) {
-        return std::nullopt;
-    }
-    while (pos < text.size() && blank(text[pos])) ++pos;
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (pos != text.size() || value < INT_MIN || value > INT_MAX) return std::nullopt;
-    return static_cast<int>(value);
-}
 
 // What the window's controls hold, as the test has set them.
 struct Fields {
@@ -72,7 +52,7 @@ struct Fields {
 
     bool AllAccepted() const {
         for (const std::string& text : texts) {
-            if (!ReadsAsInteger(text)) return false;
+            if (!ParseIntegerField(text)) return false;
         }
         return true;
     }
@@ -91,7 +71,9 @@ struct Save {
 
 Save ExpectedSave(const Fields& fields) {
     std::array<int, kNumericFields.size()> numbers{};
-    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = *ReadsAsInteger(fields.texts[i]);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        numbers[i] = *ParseIntegerField(fields.texts[i]);
+    }
     Save save{{}, fields.texts};
     int& from = numbers[kRandomDelayFromField];
     int& to = numbers[kRandomDelayToField];
@@ -145,7 +127,7 @@ class ChangeMaker {
 public:
     Change Next(const Fields& fields) {
         for (std::size_t field = 0; field < fields.texts.size(); ++field) {
-            if (!ReadsAsInteger(fields.texts[field]) && Draw(10) < 7) {
+            if (!ParseIntegerField(fields.texts[field]) && Draw(10) < 7) {
                 return {Change::Kind::Text, field, std::to_string(PlausibleNumber(field))};
             }
         }
@@ -346,7 +328,7 @@ protected:
     // Every field back to a number, clicking until stopped every 5 ms, and a fresh run.
     void RestartQuickClicking() {
         for (std::size_t i = 0; i < kNumericFields.size(); ++i) {
-            if (!ReadsAsInteger(fields_.texts[i])) {
+            if (!ParseIntegerField(fields_.texts[i])) {
                 ASSERT_NO_FATAL_FAILURE(Make({Change::Kind::Text, i, "1"}));
             }
         }

@@ -1,16 +1,15 @@
-#include "answers.h"
 #include "main_window_fields.h"
-#include "raw_registry_value.h"
 #include "store_keys.h"
 
-#include "driver/control_ids.h"
-#include "driver/main_window.h"
-#include "driver/message_box.h"
-#include "driver/quorvel_process.h"
-#include "driver/registry_probe.h"
-#include "driver/wait.h"
-#include "quorvel_test.h"
 #include "tests/support/click_recorder.h"
+#include "tests/support/launched_program.h"
+#include "tests/support/main_window.h"
+#include "tests/support/message_box.h"
+#include "tests/support/messaging.h"
+#include "tests/support/registry_probe.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
+#include "tests/e2e/quorvel_test.h"
 
 #include <climits>
 #include <cstdint>
@@ -26,21 +25,21 @@ using e2e::MainWindow;
 using e2e::RegistryProbe;
 using e2e::WaitUntil;
 namespace id = e2e::id;
+using e2e::kArmingFailure;
+using e2e::kSynthesisedMark;
+using e2e::StoredType;
+using e2e::TextWithin;
+using e2e::WriteRawValue;
 using quorvel::test::ClickRecorder;
 
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kAnswerMs = 2000;
-constexpr ULONG_PTR kSynthesisedMark = 786;
 constexpr RECT kRecorderArea = {200, 150, 700, 550};
-constexpr const char* kArmingFailure =
-    "Failed to Start Timer.\nTry Some Lower Value or Change Duration Selector (Milli Second(s), "
-    "Second(s), or Minute(s).";
 constexpr const char* kHotKeyRefused = "Failed to Set HotKey to Start / Stop Mouse Clicks";
 
 bool IsIdleStatus(const std::string& status) {
     static const std::regex idle(R"(Press .* to Start / Stop Mouse Clicking\.)");
-    return status == "Assign a Shortcut Key to Start and Stop the Mouse Clicking." ||
-           std::regex_match(status, idle);
+    return status == e2e::kIdleStatus || std::regex_match(status, idle);
 }
 
 // One recorder under the cursor for the whole suite: clicks at the cursor land on it.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "driver/control_ids.h"
+#include "tests/support/texts_and_ids.h"
 
 #include <array>
 

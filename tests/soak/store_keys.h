@@ -28,9 +28,6 @@ inline constexpr std::array<const char*, 14> kMainWindowKeys = {
     "m_ctrlRandomDelayScales",
 };
 
-inline constexpr std::array<const char*, 4> kPauseKeys = {
-    "MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"};
-
 // Every key that the program or its area picker reads.
 inline constexpr std::array<StoreKey, 28> kAllKeys = {{
     {"Settings", "m_iClickLocation"},

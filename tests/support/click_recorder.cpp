@@ -1,9 +1,7 @@
 #include "tests/support/click_recorder.h"
 
-#include <algorithm>
-#include <functional>
-
 #include "tests/support/button_messages.h"
+#include "tests/support/wait.h"
 
 namespace quorvel::test {
 
@@ -23,28 +21,6 @@ void RegisterRecorderClass(WNDPROC procedure) {
     RegisterClassA(&windowClass);  // already registered by an earlier recorder is fine
 }
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// Pumps messages until done() holds or the time is up, waking for every new message.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        PumpMessages();
-        if (done()) return true;
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
-        // Short slices, since some conditions (foreground, cursor) change without a message.
-        const DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 20));
-        MsgWaitForMultipleObjectsEx(0, nullptr, slice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
-}
-
 }  // namespace
 
 ClickRecorder::ClickRecorder(RECT screenArea) {
@@ -60,7 +36,7 @@ ClickRecorder::ClickRecorder(RECT screenArea) {
 
 ClickRecorder::~ClickRecorder() {
     if (window_ != nullptr) DestroyWindow(window_);
-    PumpMessages();  // leave no message of this window for the next test
+    e2e::DispatchPendingMessages();  // leave no message of this window for the next test
 }
 
 bool ClickRecorder::IsReady() const {
@@ -70,7 +46,7 @@ bool ClickRecorder::IsReady() const {
 }
 
 bool ClickRecorder::WaitUntilReady(DWORD timeoutMs) {
-    return PumpUntil(
+    return e2e::WaitUntil(
         [this] {
             if (IsReady()) return true;
             // Asked again each round: activation and the cursor may be taken by another window.
@@ -84,7 +60,7 @@ bool ClickRecorder::WaitUntilReady(DWORD timeoutMs) {
 }
 
 bool ClickRecorder::WaitForEvents(std::size_t count, DWORD timeoutMs) {
-    return PumpUntil([this, count] { return events_.size() >= count; }, timeoutMs);
+    return e2e::WaitUntil([this, count] { return events_.size() >= count; }, timeoutMs);
 }
 
 LRESULT CALLBACK ClickRecorder::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -96,11 +72,14 @@ LRESULT CALLBACK ClickRecorder::WindowProc(HWND window, UINT message, WPARAM wPa
     }
     auto* recorder = reinterpret_cast<ClickRecorder*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (recorder != nullptr && IsButtonMessage(message)) {
+        // The counter is read first: nothing done for the record may delay the stamp.
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
         // The client point of lParam is signed: the window may reach left of the primary monitor.
         POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ClientToScreen(window, &point);
         recorder->events_.push_back(
-            {message, point, static_cast<ULONG_PTR>(GetMessageExtraInfo())});
+            {message, point, static_cast<ULONG_PTR>(GetMessageExtraInfo()), now.QuadPart});
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #pragma once
 // A topmost window over a screen rectangle that records every mouse button message it gets,
-// with the screen point and the extra information of the input event behind it.
+// with the screen point, the extra information of the input event behind it and the time it
+// arrived.
 
 #include <windows.h>
 
@@ -13,6 +14,7 @@ struct RecordedButton {
     UINT message;  // WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTON..., WM_MBUTTON...
     POINT screenPoint;
     ULONG_PTR extraInfo;
+    LONGLONG arrival;  // performance counter when the window got it, for timing a cadence
 };
 
 class ClickRecorder {

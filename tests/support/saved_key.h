@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/texts_and_ids.h"
+
 #include <string>
 
 namespace quorvel::testing {
@@ -26,6 +28,6 @@ private:
 };
 
 // The program's settings, which the suites that drive the real programs empty.
-inline constexpr char kUsersSettingsKey[] = "Software\\Vantrel";
+inline constexpr const char* kUsersSettingsKey = e2e::kCompanyKey;
 
 }  // namespace quorvel::testing

@@ -8,14 +8,9 @@
 #include <fstream>
 #include <string>
 
-namespace {
+#include "tests/support/this_program.h"
 
-std::string ThisProgramsFolder() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string file(path, length);
-    return file.substr(0, file.find_last_of("\\/") + 1);
-}
+namespace {
 
 // The address as the shell handed it over, undone from its command-line quoting.
 std::string RequestedAddress() {
@@ -35,7 +30,7 @@ std::string RequestedAddress() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    std::ofstream log(ThisProgramsFolder() + "web_pages.log", std::ios::app);
+    std::ofstream log(e2e::BesideThisProgram("web_pages.log"), std::ios::app);
     log << RequestedAddress() << '\n';
     return log ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-#include "mouse.h"
+#include "tests/support/mouse.h"
 
 namespace e2e {
 

@@ -1,4 +1,7 @@
-#include "top_level_windows.h"
+#include "tests/support/top_level_windows.h"
+
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/wait.h"
 
 namespace e2e {
 
@@ -42,6 +45,20 @@ HWND FindTopLevelWindow(const std::function<bool(HWND)>& accept) {
     Search search{accept, nullptr};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::string& title, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            found = FindTopLevelWindow([&](HWND window) {
+                return OwningProcess(window) == processId && WindowClass(window) == kDialogClass &&
+                       WindowTitle(window) == title && IsWindowVisible(window);
+            });
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 }  // namespace e2e

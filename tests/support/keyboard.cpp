@@ -1,4 +1,4 @@
-#include "keyboard.h"
+#include "tests/support/keyboard.h"
 
 #include <vector>
 

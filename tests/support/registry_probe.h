@@ -18,4 +18,12 @@ public:
     static void Write(const std::string& section, const std::string& name, DWORD value);
 };
 
+// Writes a value of any type and size into a section of the profile, as a hand edit or another
+// program could leave it.
+void WriteRawValue(const std::string& section, const std::string& name, DWORD type,
+                   const void* data, DWORD size);
+
+// The registry type of a stored value, REG_NONE when it is absent.
+DWORD StoredType(const std::string& section, const std::string& name);
+
 }  // namespace e2e

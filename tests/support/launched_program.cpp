@@ -1,7 +1,7 @@
-#include "quorvel_process.h"
+#include "tests/support/launched_program.h"
 
-#include "main_window.h"
-#include "wait.h"
+#include "tests/support/main_window.h"
+#include "tests/support/wait.h"
 
 #include <vector>
 
@@ -13,7 +13,7 @@ constexpr DWORD kCloseTimeoutMs = 10000;
 
 }  // namespace
 
-QuorvelProcess::QuorvelProcess(const std::string& exePath, const std::string& arguments) {
+LaunchedProgram::LaunchedProgram(const std::string& exePath, const std::string& arguments) {
     std::string commandLine = "\"" + exePath + "\"";
     if (!arguments.empty()) {
         commandLine += " " + arguments;
@@ -33,24 +33,23 @@ QuorvelProcess::QuorvelProcess(const std::string& exePath, const std::string& ar
     id_ = info.dwProcessId;
 }
 
-QuorvelProcess::~QuorvelProcess() { End(); }
-
-HWND QuorvelProcess::WaitForMainWindow(DWORD timeoutMs) const {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = FindMainWindow(id_)) != nullptr; }, timeoutMs);
-    return found;
+LaunchedProgram::~LaunchedProgram() {
+    if (process_ == nullptr) return;
+    TerminateProcess(process_, 1);  // its owner had no window to ask
+    WaitForSingleObject(process_, kCloseTimeoutMs);
+    CloseHandle(process_);
 }
 
-bool QuorvelProcess::WaitForExit(DWORD timeoutMs) const {
+bool LaunchedProgram::WaitForExit(DWORD timeoutMs) const {
     return process_ == nullptr || WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
-void QuorvelProcess::End() {
+void LaunchedProgram::End(HWND mainWindow) {
     if (process_ == nullptr) {
         return;
     }
-    if (HWND window = FindMainWindow(id_)) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
+    if (mainWindow != nullptr) {
+        PostMessageA(mainWindow, WM_CLOSE, 0, 0);
     }
     if (!WaitForExit(kCloseTimeoutMs)) {
         TerminateProcess(process_, 1);
@@ -58,6 +57,16 @@ void QuorvelProcess::End() {
     }
     CloseHandle(process_);
     process_ = nullptr;
+}
+
+HWND QuorvelProcess::WaitForMainWindow(DWORD timeoutMs) const {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindMainWindow(id())) != nullptr; }, timeoutMs);
+    return found;
+}
+
+void QuorvelProcess::End() {
+    if (started()) LaunchedProgram::End(FindMainWindow(id()));
 }
 
 }  // namespace e2e

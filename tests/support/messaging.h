@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace e2e {
@@ -12,5 +13,9 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The text of a window or control, asked of the window itself.
 std::string TextOf(HWND window);
+
+// The window's text if its thread answers within the time-out: a program that is busy or hung
+// gives nothing, where TextOf would just read an empty text.
+std::optional<std::string> TextWithin(HWND window, DWORD timeoutMs);
 
 }  // namespace e2e

@@ -1,13 +1,13 @@
-#include "registry_probe.h"
+#include "tests/support/registry_probe.h"
+
+#include "tests/support/texts_and_ids.h"
 
 namespace e2e {
 
 namespace {
 
-constexpr const char* kCompanyKey = "Software\\Vantrel";
-
 std::string SectionPath(const std::string& section) {
-    return std::string(kCompanyKey) + "\\Quorvel\\" + section;
+    return std::string(kProgramKey) + "\\" + section;
 }
 
 }  // namespace
@@ -40,8 +40,22 @@ std::optional<DWORD> RegistryProbe::Read(const std::string& section, const std::
 }
 
 void RegistryProbe::Write(const std::string& section, const std::string& name, DWORD value) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, SectionPath(section).c_str(), name.c_str(), REG_DWORD,
-                    &value, sizeof(value));
+    WriteRawValue(section, name, REG_DWORD, &value, sizeof(value));
+}
+
+void WriteRawValue(const std::string& section, const std::string& name, DWORD type,
+                   const void* data, DWORD size) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, SectionPath(section).c_str(), name.c_str(), type, data,
+                    size);
+}
+
+DWORD StoredType(const std::string& section, const std::string& name) {
+    DWORD type = REG_NONE;
+    if (RegGetValueA(HKEY_CURRENT_USER, SectionPath(section).c_str(), name.c_str(),
+                     RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, nullptr) != ERROR_SUCCESS) {
+        return REG_NONE;
+    }
+    return type;
 }
 
 }  // namespace e2e

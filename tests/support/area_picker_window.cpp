@@ -1,7 +1,7 @@
-#include "area_picker_window.h"
+#include "tests/support/area_picker_window.h"
 
-#include "top_level_windows.h"
-#include "wait.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 
 #include <string>
 

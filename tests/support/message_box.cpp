@@ -1,8 +1,9 @@
-#include "message_box.h"
+#include "tests/support/message_box.h"
 
-#include "messaging.h"
-#include "top_level_windows.h"
-#include "wait.h"
+#include "tests/support/messaging.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 
 namespace e2e {
 
@@ -13,7 +14,7 @@ constexpr int kMessageTextId = 0xFFFF;
 HWND FindMessageBox(DWORD processId, HWND mainWindow) {
     return FindTopLevelWindow([&](HWND window) {
         return OwningProcess(window) == processId && window != mainWindow &&
-               WindowTitle(window) == "Quorvel" && WindowClass(window) == "#32770" &&
+               WindowTitle(window) == kMainWindowTitle && WindowClass(window) == kDialogClass &&
                IsWindowVisible(window);
     });
 }

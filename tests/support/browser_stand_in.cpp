@@ -1,6 +1,6 @@
-#include "browser_stand_in.h"
+#include "tests/support/browser_stand_in.h"
 
-#include "wait.h"
+#include "tests/support/wait.h"
 
 #include <fstream>
 

@@ -1,6 +1,6 @@
-#include "popup_menu.h"
+#include "tests/support/popup_menu.h"
 
-#include "top_level_windows.h"
+#include "tests/support/top_level_windows.h"
 
 namespace e2e {
 

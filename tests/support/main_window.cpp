@@ -1,9 +1,9 @@
-#include "main_window.h"
+#include "tests/support/main_window.h"
 
-#include "control_ids.h"
-#include "messaging.h"
-#include "top_level_windows.h"
-#include "wait.h"
+#include "tests/support/messaging.h"
+#include "tests/support/texts_and_ids.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 
 #include <vector>
 
@@ -11,23 +11,22 @@ namespace e2e {
 
 namespace {
 
-constexpr const char* kTitle = "Quorvel";
-
 constexpr DWORD kShortWaitMs = 200;
 
 }  // namespace
 
 HWND FindMainWindow(DWORD processId) {
     return FindTopLevelWindow([&](HWND window) {
-        return OwningProcess(window) == processId && WindowTitle(window) == kTitle &&
-               WindowClass(window) == "#32770" && GetDlgItem(window, id::kStatusLine) != nullptr;
+        return OwningProcess(window) == processId && WindowTitle(window) == kMainWindowTitle &&
+               WindowClass(window) == kDialogClass &&
+               GetDlgItem(window, id::kStatusLine) != nullptr;
     });
 }
 
 int CountWindowsTitledQuorvel() {
     int count = 0;
     FindTopLevelWindow([&](HWND window) {
-        count += WindowTitle(window) == kTitle ? 1 : 0;
+        count += WindowTitle(window) == kMainWindowTitle ? 1 : 0;
         return false;
     });
     return count;

@@ -1,23 +1,13 @@
-#include "click_timing_dialog.h"
+#include "tests/support/click_timing_dialog.h"
 
-#include "messaging.h"
-#include "top_level_windows.h"
-#include "wait.h"
+#include "tests/support/messaging.h"
+#include "tests/support/top_level_windows.h"
+#include "tests/support/wait.h"
 
 namespace e2e {
 
 HWND ClickTimingDialog::WaitForOpen(DWORD processId, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            found = FindTopLevelWindow([&](HWND window) {
-                return OwningProcess(window) == processId && WindowClass(window) == "#32770" &&
-                       WindowTitle(window) == "Settings - Quorvel" && IsWindowVisible(window);
-            });
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
+    return WaitForDialog(processId, "Settings - Quorvel", timeoutMs);
 }
 
 std::string ClickTimingDialog::Text(int fieldId) const { return TextOf(Field(fieldId)); }

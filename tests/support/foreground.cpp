@@ -1,6 +1,6 @@
-#include "foreground.h"
+#include "tests/support/foreground.h"
 
-#include "wait.h"
+#include "tests/support/wait.h"
 
 namespace e2e {
 
