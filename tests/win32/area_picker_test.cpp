@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <climits>
 #include <string>
@@ -14,6 +13,7 @@
 #include "areapick/picker_window.h"
 #include "platform/handles.h"
 #include "tests/support/saved_key.h"
+#include "tests/support/this_program.h"
 
 namespace quorvel::test {
 namespace {
@@ -37,15 +37,6 @@ bool WaitUntil(Condition condition) {
         Sleep(10);  // between polls only
     }
     return true;
-}
-
-std::string PickerPath() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string self(path, length);
-    std::string relative = AREAPICK_RELATIVE_PATH;
-    std::replace(relative.begin(), relative.end(), '/', '\\');
-    return self.substr(0, self.find_last_of('\\') + 1) + relative;
 }
 
 // Absolute input coordinates run from 0 to 65535 over the virtual desktop; rounding up lands
@@ -107,7 +98,7 @@ protected:
 
     // Started as Quorvel starts it: no arguments, shown; ready once it has the foreground.
     void StartPicker() {
-        const std::string path = PickerPath();
+        const std::string path = e2e::BesideThisProgram(AREAPICK_RELATIVE_PATH);
         std::string commandLine = "\"" + path + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;

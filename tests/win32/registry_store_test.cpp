@@ -7,6 +7,7 @@
 
 #include "platform/handles.h"
 #include "tests/support/saved_key.h"
+#include "tests/support/this_program.h"
 
 namespace quorvel::test {
 namespace {
@@ -48,10 +49,7 @@ DWORD RawDword(const char* name) {
 
 // Runs the probe program beside this test and returns its exit code.
 int RunProbe(const std::string& arguments) {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string probe(path, length);
-    probe.replace(probe.find_last_of('\\') + 1, std::string::npos, "settings_probe.exe");
+    const std::string probe = e2e::BesideThisProgram("settings_probe.exe");
     std::string commandLine = "\"" + probe + "\" \"" + kScratchKey + "\" " + arguments;
 
     STARTUPINFOA startup{};
