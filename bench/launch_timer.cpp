@@ -23,9 +23,9 @@ constexpr DWORD kShowTimeoutMs = 20000;
 constexpr DWORD kLookEveryMs = 1;
 
 HWND FindVisibleWindow(DWORD processId, const std::string& title) {
-    return e2e::FindTopLevelWindow([&](HWND window) {
-        return e2e::OwningProcess(window) == processId && IsWindowVisible(window) &&
-               e2e::WindowTitle(window) == title;
+    return quorvel::test::FindTopLevelWindow([&](HWND window) {
+        return quorvel::test::OwningProcess(window) == processId && IsWindowVisible(window) &&
+               quorvel::test::WindowTitle(window) == title;
     });
 }
 
@@ -39,7 +39,7 @@ double MillisecondsBetween(LARGE_INTEGER start, LARGE_INTEGER end) {
 bool TimeOneLaunch(const std::string& program, const std::string& title) {
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    e2e::LaunchedProgram launched(program, "");
+    quorvel::test::LaunchedProgram launched(program, "");
     if (!launched.started()) {
         std::fprintf(stderr, "launch_timer: cannot start %s (error %lu)\n", program.c_str(),
                      GetLastError());
@@ -47,8 +47,9 @@ bool TimeOneLaunch(const std::string& program, const std::string& title) {
     }
 
     HWND window = nullptr;
-    e2e::WaitUntil([&] { return (window = FindVisibleWindow(launched.id(), title)) != nullptr; },
-                   kShowTimeoutMs, kLookEveryMs);
+    quorvel::test::WaitUntil(
+        [&] { return (window = FindVisibleWindow(launched.id(), title)) != nullptr; },
+        kShowTimeoutMs, kLookEveryMs);
     LARGE_INTEGER shown;
     QueryPerformanceCounter(&shown);
     if (window != nullptr) {

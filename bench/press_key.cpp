@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     }
     const auto virtualKey = static_cast<WORD>(std::strtoul(argv[1], nullptr, 0));
     const auto modifiers = static_cast<UINT>(std::strtoul(argv[2], nullptr, 0));
-    if (!e2e::PressCombination(modifiers, virtualKey)) {
+    if (!quorvel::test::PressCombination(modifiers, virtualKey)) {
         std::fprintf(stderr, "press_key: the system did not take the key press (error %lu)\n",
                      GetLastError());
         return 1;

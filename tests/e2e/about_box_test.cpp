@@ -7,7 +7,7 @@
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
 
 constexpr UINT kAboutCommand = IDM_ABOUT;
@@ -75,4 +75,4 @@ TEST_F(AboutBox, OtherSystemCommandsWorkAsUsual) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

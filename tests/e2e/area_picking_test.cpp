@@ -13,7 +13,7 @@
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
 
 constexpr const char* kInfoText =
@@ -256,4 +256,4 @@ TEST_F(AreaPicking, WithoutAPickerTheLastStoredPickIsAppliedAgain) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -13,10 +13,8 @@
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
-
-using quorvel::test::ClickRecorder;
 
 constexpr std::array<const char*, 4> kBoundNames = {
     "MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"};
@@ -195,4 +193,4 @@ TEST_F(ClickTimingDialogTest, NewPressReleaseBoundsApplyFromTheNextScheduling) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -11,10 +11,8 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
-
-using quorvel::test::RecordedButton;
 
 struct ClickKind {
     int radio;
@@ -142,4 +140,4 @@ TEST_F(ClickingRun, KeyPressedWhileATicksRefusalBoxIsOpenStopsTheRunForGood) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
 
 void ExpectEnabled(const MainWindow& w, std::initializer_list<int> controls, bool enabled) {
@@ -63,4 +63,4 @@ TEST_F(ControlStates, IntervalFieldsFollowTheIntervalKind) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
 
 using FirstStart = QuorvelTest;
@@ -121,4 +121,4 @@ TEST_F(FirstStart, EachStoredValueReachesItsOwnControlWithTheRulesApplied) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -7,7 +7,7 @@
 #include "tests/support/this_program.h"
 #include "tests/support/wait.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -17,8 +17,8 @@ constexpr DWORD kStartTimeoutMs = 20000;
 constexpr RECT kRectangleRecorderArea = {200, 150, 700, 550};
 
 // Registered before main runs: the suite gives back the user's own settings when it ends.
-const ::testing::Environment* const kUsersSettings = ::testing::AddGlobalTestEnvironment(
-    new quorvel::testing::SavedKey(quorvel::testing::kUsersSettingsKey));
+const ::testing::Environment* const kUsersSettings =
+    ::testing::AddGlobalTestEnvironment(new SavedKey(kUsersSettingsKey));
 
 }  // namespace
 
@@ -76,8 +76,8 @@ void RectangleClicksTest::LaunchClickingInRectangle() {
     w.Type(id::kLocY, std::to_string(kClickRectangle.top));
     w.Type(id::kLocWidth, std::to_string(kClickRectangle.right - kClickRectangle.left));
     w.Type(id::kLocHeight, std::to_string(kClickRectangle.bottom - kClickRectangle.top));
-    recorder_ = std::make_unique<quorvel::test::ClickRecorder>(kRectangleRecorderArea);
+    recorder_ = std::make_unique<ClickRecorder>(kRectangleRecorderArea);
     ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

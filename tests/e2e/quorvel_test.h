@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // The program under test, found beside this test program's build output.
 std::string QuorvelExePath();
@@ -53,10 +53,10 @@ protected:
     // ASSERT_NO_FATAL_FAILURE.
     void LaunchClickingInRectangle();
 
-    quorvel::test::ClickRecorder& recorder() { return *recorder_; }
+    ClickRecorder& recorder() { return *recorder_; }
 
 private:
-    std::unique_ptr<quorvel::test::ClickRecorder> recorder_;
+    std::unique_ptr<ClickRecorder> recorder_;
 };
 
-}  // namespace e2e
+}  // namespace quorvel::test

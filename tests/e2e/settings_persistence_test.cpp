@@ -11,7 +11,7 @@
 #include <map>
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
 
 using StoredValues = std::map<std::string, int>;
@@ -172,4 +172,4 @@ TEST_F(SettingsPersistence, ClearedFieldAsksForAnIntegerAndWritesNothing) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

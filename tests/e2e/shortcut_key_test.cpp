@@ -14,10 +14,8 @@
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
-
-using quorvel::test::ClickRecorder;
 
 constexpr const char* kKeyValue = "m_ctrlHotKeyStartStopClicks Key";
 constexpr const char* kModValue = "m_ctrlHotKeyStartStopClicks Mod";
@@ -200,4 +198,4 @@ TEST_F(ShortcutKey, CombinationHeldByAnotherProgramIsReportedAtAssignAndAtEveryS
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

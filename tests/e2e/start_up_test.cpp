@@ -4,7 +4,7 @@
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
 
 constexpr DWORD kExitTimeoutMs = 20000;
@@ -61,4 +61,4 @@ TEST_F(StartUp, HelpRequestShowsTheShortcutKeyHelp) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

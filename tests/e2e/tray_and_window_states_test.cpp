@@ -15,10 +15,8 @@
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
-
-using quorvel::test::ClickRecorder;
 
 constexpr DWORD kExitTimeoutMs = 10000;
 constexpr RECT kRecorderArea = {200, 150, 600, 450};
@@ -221,4 +219,4 @@ TEST_F(TrayAndWindowStates, ClickingGoesOnWhileTheWindowIsHidden) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -16,7 +16,7 @@
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
 
-namespace e2e {
+namespace quorvel::test {
 namespace {
 
 constexpr const char* kProductPage = "https://www.quorvel.example/";
@@ -146,4 +146,4 @@ TEST_F(WebLinks, AfterEveryShareTheButtonsAreGoneButTheMenuStillShares) {
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace quorvel::test

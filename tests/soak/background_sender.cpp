@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-namespace soak {
+namespace quorvel::test {
 
 namespace {
 
@@ -47,4 +47,4 @@ void BackgroundSender::WaitForAll() {
     pending_.clear();
 }
 
-}  // namespace soak
+}  // namespace quorvel::test

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-namespace soak {
+namespace quorvel::test {
 
 // Sends messages to another program from threads of their own. A change that the program
 // answers with a modal message box keeps its send waiting until the box is pressed away, which
@@ -39,4 +39,4 @@ private:
     std::vector<Pending> pending_;
 };
 
-}  // namespace soak
+}  // namespace quorvel::test

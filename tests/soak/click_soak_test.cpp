@@ -12,16 +12,8 @@
 #include <string>
 #include <vector>
 
-namespace soak {
+namespace quorvel::test {
 namespace {
-
-using e2e::WaitUntil;
-namespace id = e2e::id;
-using e2e::InsideClickRectangle;
-using e2e::kIdleStatus;
-using e2e::kSynthesisedMark;
-using e2e::TextWithin;
-using quorvel::test::RecordedButton;
 
 constexpr int kClicks = QUORVEL_SOAK_CLICKS;
 // Memory is first measured once the program has settled into clicking.
@@ -34,12 +26,12 @@ constexpr DWORD kProbeEveryMs = 500;
 constexpr DWORD kRunTimeoutMs = kClicks * 40 + 30000;
 constexpr std::size_t kMemoryToleranceBytes = 4 * 1024 * 1024;
 
-class ClickSoak : public e2e::RectangleClicksTest {
+class ClickSoak : public RectangleClicksTest {
 protected:
     // Back to back: no pauses inside a click, no interval between clicks.
     void LaunchForBackToBackClicks() {
         ASSERT_NO_FATAL_FAILURE(LaunchClickingInRectangle());
-        const e2e::MainWindow& w = window();
+        const MainWindow& w = window();
         w.Click(id::kStopAfterRadio);
         w.Type(id::kClickCount, std::to_string(kClicks));
         w.Click(id::kFixedDelayRadio);
@@ -89,8 +81,7 @@ TEST_F(ClickSoak, BackToBackClicksAllArriveWhileTheProgramStaysResponsiveAndDoes
     ASSERT_TRUE(WaitForButtonMessages(expected, kRunTimeoutMs))
         << "only " << recorder().events().size() << " of " << expected
         << " button messages arrived";
-    ASSERT_TRUE(
-        WaitUntil([&] { return window().Text(id::kStatusLine) == kIdleStatus; }, e2e::kPromptMs))
+    ASSERT_TRUE(WaitUntil([&] { return window().Text(id::kStatusLine) == kIdleStatus; }, kPromptMs))
         << window().Text(id::kStatusLine);
     const double seconds = static_cast<double>(GetTickCount64() - started) / 1000.0;
     std::printf("%d clicks took %.1f s\n", kClicks, seconds);
@@ -98,7 +89,7 @@ TEST_F(ClickSoak, BackToBackClicksAllArriveWhileTheProgramStaysResponsiveAndDoes
     const std::optional<ProgramMemory> finished = program.Memory();
     ASSERT_TRUE(finished.has_value());
     // The run has ended, so whatever it sent is queued by now.
-    e2e::DispatchPendingMessages();
+    DispatchPendingMessages();
 
     const std::vector<RecordedButton>& events = recorder().events();
     EXPECT_EQ(events.size(), expected) << "button messages were lost or invented";
@@ -131,4 +122,4 @@ TEST_F(ClickSoak, BackToBackClicksAllArriveWhileTheProgramStaysResponsiveAndDoes
 }
 
 }  // namespace
-}  // namespace soak
+}  // namespace quorvel::test

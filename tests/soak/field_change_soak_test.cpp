@@ -21,19 +21,9 @@
 #include <string>
 #include <vector>
 
-namespace soak {
+namespace quorvel::test {
 namespace {
 
-using e2e::RegistryProbe;
-using e2e::WaitUntil;
-namespace id = e2e::id;
-using e2e::kArmingFailure;
-using e2e::kFirstStatus;
-using e2e::kIdleStatus;
-using e2e::kPauseKeys;
-using e2e::kSynthesisedMark;
-using e2e::TextWithin;
-using quorvel::test::ClickRecorder;
 using quorvel::win::ParseIntegerField;
 
 // Fixed, so that a failing sequence of changes can be replayed.
@@ -187,17 +177,17 @@ private:
 // is hidden and counts as answered.
 bool PressAway(HWND box) {
     PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    return WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, e2e::kPromptMs);
+    return WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kPromptMs);
 }
 
 bool IsExpectedMessage(const std::string& text) {
     return text == kArmingFailure || text.find("integer") != std::string::npos;
 }
 
-class FieldChangeSoak : public e2e::QuorvelTest {
+class FieldChangeSoak : public QuorvelTest {
 protected:
     void SetUp() override {
-        e2e::QuorvelTest::SetUp();
+        QuorvelTest::SetUp();
         // A click's pauses block the program's thread, and with it every question the test asks.
         for (const char* pause : kPauseKeys) RegistryProbe::Write("Settings", pause, 0);
         ASSERT_NO_FATAL_FAILURE(Launch());
@@ -207,7 +197,7 @@ protected:
             GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
         // Over the whole desktop, so that every click lands on it wherever the settings put it.
         recorder_ = std::make_unique<ClickRecorder>(screen);
-        ASSERT_TRUE(recorder_->WaitUntilReady(e2e::kPromptMs));
+        ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs));
         for (std::size_t i = 0; i < kNumericFields.size(); ++i) {
             fields_.texts[i] = window().Text(kNumericFields[i].id);
         }
@@ -243,8 +233,8 @@ protected:
             } else {
                 sender_.SetText(GetDlgItem(main, field), change.text);
                 if (change.text != before.texts[change.target]) {
-                    ASSERT_TRUE(WaitUntil([&] { return window().Text(field) == change.text; },
-                                          e2e::kPromptMs));
+                    ASSERT_TRUE(
+                        WaitUntil([&] { return window().Text(field) == change.text; }, kPromptMs));
                 }
             }
             break;
@@ -255,7 +245,7 @@ protected:
                 window().Click(button);
             } else {
                 sender_.Send(GetDlgItem(main, button), BM_CLICK, 0, 0);
-                ASSERT_TRUE(WaitUntil([&] { return window().IsChecked(button); }, e2e::kPromptMs));
+                ASSERT_TRUE(WaitUntil([&] { return window().IsChecked(button); }, kPromptMs));
             }
             break;
         }
@@ -265,7 +255,7 @@ protected:
                 window().Pick(listId, change.choice);
             } else {
                 const HWND list = GetDlgItem(main, listId);
-                e2e::Send(list, CB_SETCURSEL, static_cast<WPARAM>(change.choice), 0);
+                Send(list, CB_SETCURSEL, static_cast<WPARAM>(change.choice), 0);
                 sender_.Send(main, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
                              reinterpret_cast<LPARAM>(list));
             }
@@ -294,9 +284,9 @@ protected:
     }
 
     void ExpectRefusedWithAMessage() {
-        const HWND box = e2e::WaitForMessageBox(process().id(), window().handle(), e2e::kPromptMs);
+        const HWND box = WaitForMessageBox(process().id(), window().handle(), kPromptMs);
         ASSERT_NE(box, nullptr) << "no message for a field that is not an integer";
-        const std::string text = e2e::MessageBoxText(box);
+        const std::string text = MessageBoxText(box);
         EXPECT_TRUE(IsExpectedMessage(text)) << text;
         ASSERT_TRUE(PressAway(box));
         ++messages_;
@@ -317,8 +307,8 @@ protected:
     // Clicks that run into a refused field or an impossible interval bring up boxes of their
     // own at any time; they are pressed away as they come.
     void DismissOpenMessages() {
-        while (const HWND box = e2e::WaitForMessageBox(process().id(), window().handle(), 0)) {
-            const std::string text = e2e::MessageBoxText(box);
+        while (const HWND box = WaitForMessageBox(process().id(), window().handle(), 0)) {
+            const std::string text = MessageBoxText(box);
             EXPECT_TRUE(IsExpectedMessage(text)) << text;
             ASSERT_TRUE(PressAway(box));
             ++messages_;
@@ -344,8 +334,7 @@ protected:
         window().PressShortcutKey();
         if (!idle) window().PressShortcutKey();
         const std::size_t before = recorder_->events().size();
-        EXPECT_TRUE(recorder_->WaitForEvents(before + 4, e2e::kPromptMs))
-            << "clicking did not resume";
+        EXPECT_TRUE(recorder_->WaitForEvents(before + 4, kPromptMs)) << "clicking did not resume";
     }
 
     ChangeMaker changes_;
@@ -377,10 +366,10 @@ TEST_F(FieldChangeSoak, StoreFollowsEveryAcceptedChangeWhileClickingRuns) {
     ASSERT_NO_FATAL_FAILURE(RestartQuickClicking());
     window().PressShortcutKey();
     EXPECT_TRUE(
-        WaitUntil([&] { return window().Text(id::kStatusLine) == kIdleStatus; }, e2e::kPromptMs));
+        WaitUntil([&] { return window().Text(id::kStatusLine) == kIdleStatus; }, kPromptMs));
     ASSERT_NO_FATAL_FAILURE(DismissOpenMessages());
     sender_.WaitForAll();
-    e2e::DispatchPendingMessages();
+    DispatchPendingMessages();
     std::size_t unmarked = 0;
     for (const auto& event : recorder_->events()) unmarked += event.extraInfo != kSynthesisedMark;
     EXPECT_EQ(unmarked, 0U);
@@ -393,8 +382,8 @@ TEST_F(FieldChangeSoak, StoreFollowsEveryAcceptedChangeWhileClickingRuns) {
     EXPECT_TRUE(TextWithin(GetDlgItem(window().handle(), id::kStatusLine), kAnswerMs))
         << "the main window does not answer";
     PostMessageA(window().handle(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExitCode(e2e::kPromptMs), std::optional<DWORD>(0));
+    EXPECT_EQ(program.WaitForExitCode(kPromptMs), std::optional<DWORD>(0));
 }
 
 }  // namespace
-}  // namespace soak
+}  // namespace quorvel::test

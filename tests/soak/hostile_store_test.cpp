@@ -18,19 +18,8 @@
 #include <string>
 #include <vector>
 
-namespace soak {
+namespace quorvel::test {
 namespace {
-
-using e2e::MainWindow;
-using e2e::RegistryProbe;
-using e2e::WaitUntil;
-namespace id = e2e::id;
-using e2e::kArmingFailure;
-using e2e::kSynthesisedMark;
-using e2e::StoredType;
-using e2e::TextWithin;
-using e2e::WriteRawValue;
-using quorvel::test::ClickRecorder;
 
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kAnswerMs = 2000;
@@ -39,7 +28,7 @@ constexpr const char* kHotKeyRefused = "Failed to Set HotKey to Start / Stop Mou
 
 bool IsIdleStatus(const std::string& status) {
     static const std::regex idle(R"(Press .* to Start / Stop Mouse Clicking\.)");
-    return status == e2e::kIdleStatus || std::regex_match(status, idle);
+    return status == kIdleStatus || std::regex_match(status, idle);
 }
 
 // One recorder under the cursor for the whole suite: clicks at the cursor land on it.
@@ -66,16 +55,16 @@ protected:
     // the way holds up the initialisation; it is pressed away and its text kept.
     void Launch() {
         startUpMessages_.clear();
-        process_ = std::make_unique<e2e::QuorvelProcess>(e2e::QuorvelExePath(), "");
+        process_ = std::make_unique<QuorvelProcess>(QuorvelExePath(), "");
         ASSERT_TRUE(process_->started());
         const HWND handle = process_->WaitForMainWindow(kStartTimeoutMs);
         ASSERT_NE(handle, nullptr) << "no main window appeared";
         window_ = MainWindow(handle);
         const bool initialised = WaitUntil(
             [&] {
-                if (const HWND box = e2e::WaitForMessageBox(process_->id(), handle, 0)) {
-                    startUpMessages_.push_back(e2e::MessageBoxText(box));
-                    e2e::DismissMessageBox(box, e2e::kPromptMs);
+                if (const HWND box = WaitForMessageBox(process_->id(), handle, 0)) {
+                    startUpMessages_.push_back(MessageBoxText(box));
+                    DismissMessageBox(box, kPromptMs);
                 }
                 return window_.ItemCount(id::kRandomDelayUnit) > 0;
             },
@@ -95,21 +84,20 @@ protected:
     };
     RunStart StartRun() const {
         // Otherwise "no click arrived" would pass with clicks landing elsewhere.
-        EXPECT_TRUE(recorder_->WaitUntilReady(e2e::kPromptMs))
-            << "the click recorder is not on top";
+        EXPECT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
         recorder_->Clear();
         window_.PressShortcutKey();
         HWND box = nullptr;
         WaitUntil(
             [&] {
-                box = e2e::WaitForMessageBox(process_->id(), window_.handle(), 0);
+                box = WaitForMessageBox(process_->id(), window_.handle(), 0);
                 return box != nullptr || recorder_->events().size() >= 4;
             },
-            e2e::kPromptMs);
+            kPromptMs);
         RunStart start{"", recorder_->events().size()};
         if (box != nullptr) {
-            start.message = e2e::MessageBoxText(box);
-            EXPECT_TRUE(e2e::DismissMessageBox(box, e2e::kPromptMs));
+            start.message = MessageBoxText(box);
+            EXPECT_TRUE(DismissMessageBox(box, kPromptMs));
         }
         return start;
     }
@@ -117,7 +105,7 @@ protected:
     void StopRun() const {
         window_.PressShortcutKey();
         EXPECT_TRUE(
-            WaitUntil([&] { return IsIdleStatus(window_.Text(id::kStatusLine)); }, e2e::kPromptMs))
+            WaitUntil([&] { return IsIdleStatus(window_.Text(id::kStatusLine)); }, kPromptMs))
             << window_.Text(id::kStatusLine);
     }
 
@@ -127,7 +115,7 @@ protected:
 
 private:
     static ClickRecorder* recorder_;
-    std::unique_ptr<e2e::QuorvelProcess> process_;
+    std::unique_ptr<QuorvelProcess> process_;
     MainWindow window_{nullptr};
     std::vector<std::string> startUpMessages_;
 };
@@ -237,10 +225,10 @@ TEST_F(HostileStore, ValuesOfTheWrongTypeReadAsDefaultsAndStayUntouched) {
         // The default run: ten left clicks at the cursor, with the default pauses.
         const RunStart start = StartRun();
         EXPECT_EQ(start.message, "");
-        EXPECT_TRUE(recorder().WaitForEvents(20, e2e::kPromptMs));
-        EXPECT_TRUE(WaitUntil([&] { return IsIdleStatus(window().Text(id::kStatusLine)); },
-                              e2e::kPromptMs));
-        e2e::DispatchPendingMessages();
+        EXPECT_TRUE(recorder().WaitForEvents(20, kPromptMs));
+        EXPECT_TRUE(
+            WaitUntil([&] { return IsIdleStatus(window().Text(id::kStatusLine)); }, kPromptMs));
+        DispatchPendingMessages();
         EXPECT_EQ(recorder().events().size(), 20U);
 
         for (const StoreKey& key : kAllKeys) {
@@ -284,4 +272,4 @@ INSTANTIATE_TEST_SUITE_P(, ImpossibleFixedInterval,
                          });
 
 }  // namespace
-}  // namespace soak
+}  // namespace quorvel::test

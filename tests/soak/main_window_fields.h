@@ -6,7 +6,7 @@
 
 // The main window's setting controls with the keys that mirror them, as a person sees them on
 // the window and in the profile.
-namespace soak {
+namespace quorvel::test {
 
 struct NumericField {
     int id;
@@ -15,14 +15,14 @@ struct NumericField {
 
 // In the order in which the window takes them in, which decides what a refused field holds up.
 inline constexpr std::array<NumericField, 8> kNumericFields = {{
-    {e2e::id::kLocX, "m_iLocX"},
-    {e2e::id::kLocY, "m_iLocY"},
-    {e2e::id::kLocWidth, "m_iLocWidth"},
-    {e2e::id::kLocHeight, "m_iLocHeight"},
-    {e2e::id::kClickCount, "m_iFixedClicksCount"},
-    {e2e::id::kRandomDelayFrom, "m_iRandomDelayFrom"},
-    {e2e::id::kRandomDelayTo, "m_iRandomDelayTo"},
-    {e2e::id::kFixedDelay, "m_iFixedDelayInClicks"},
+    {id::kLocX, "m_iLocX"},
+    {id::kLocY, "m_iLocY"},
+    {id::kLocWidth, "m_iLocWidth"},
+    {id::kLocHeight, "m_iLocHeight"},
+    {id::kClickCount, "m_iFixedClicksCount"},
+    {id::kRandomDelayFrom, "m_iRandomDelayFrom"},
+    {id::kRandomDelayTo, "m_iRandomDelayTo"},
+    {id::kFixedDelay, "m_iFixedDelayInClicks"},
 }};
 inline constexpr std::size_t kRandomDelayFromField = 5;
 inline constexpr std::size_t kRandomDelayToField = 6;
@@ -35,15 +35,13 @@ struct RadioGroup {
 };
 
 inline constexpr std::array<RadioGroup, 4> kRadioGroups = {{
-    {"m_iClickLocation",
-     3,
-     {e2e::id::kAtCursorRadio, e2e::id::kAnywhereRadio, e2e::id::kInRectangleRadio}},
-    {"m_iHowManyClicks", 2, {e2e::id::kUntilStoppedRadio, e2e::id::kStopAfterRadio}},
-    {"m_iDelayBetweenClicks", 2, {e2e::id::kRandomDelayRadio, e2e::id::kFixedDelayRadio}},
+    {"m_iClickLocation", 3, {id::kAtCursorRadio, id::kAnywhereRadio, id::kInRectangleRadio}},
+    {"m_iHowManyClicks", 2, {id::kUntilStoppedRadio, id::kStopAfterRadio}},
+    {"m_iDelayBetweenClicks", 2, {id::kRandomDelayRadio, id::kFixedDelayRadio}},
     {"m_iRadioClickType",
      5,
-     {e2e::id::kLeftClickRadio, e2e::id::kRightClickRadio, e2e::id::kLeftDoubleRadio,
-      e2e::id::kRightDoubleRadio, e2e::id::kMiddleClickRadio}},
+     {id::kLeftClickRadio, id::kRightClickRadio, id::kLeftDoubleRadio, id::kRightDoubleRadio,
+      id::kMiddleClickRadio}},
 }};
 inline constexpr std::size_t kHowManyGroup = 1;
 inline constexpr std::size_t kDelayGroup = 2;
@@ -54,8 +52,8 @@ struct UnitList {
 };
 
 inline constexpr std::array<UnitList, 2> kUnitLists = {{
-    {e2e::id::kFixedDelayUnit, "m_ctrlComboFixedDelayScales"},
-    {e2e::id::kRandomDelayUnit, "m_ctrlRandomDelayScales"},
+    {id::kFixedDelayUnit, "m_ctrlComboFixedDelayScales"},
+    {id::kRandomDelayUnit, "m_ctrlRandomDelayScales"},
 }};
 
-}  // namespace soak
+}  // namespace quorvel::test

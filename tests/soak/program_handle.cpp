@@ -2,7 +2,7 @@
 
 #include <psapi.h>
 
-namespace soak {
+namespace quorvel::test {
 
 ProgramHandle::ProgramHandle(DWORD processId)
     : process_(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE, FALSE,
@@ -30,4 +30,4 @@ std::optional<DWORD> ProgramHandle::WaitForExitCode(DWORD timeoutMs) const {
     return code;
 }
 
-}  // namespace soak
+}  // namespace quorvel::test

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <optional>
 
-namespace soak {
+namespace quorvel::test {
 
 struct ProgramMemory {
     std::size_t workingSet;
@@ -32,4 +32,4 @@ private:
     HANDLE process_ = nullptr;
 };
 
-}  // namespace soak
+}  // namespace quorvel::test

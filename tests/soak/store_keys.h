@@ -3,7 +3,7 @@
 #include <array>
 
 // The names under which the program keeps its settings, as its profile shows them.
-namespace soak {
+namespace quorvel::test {
 
 struct StoreKey {
     const char* section;
@@ -60,4 +60,4 @@ inline constexpr std::array<StoreKey, 28> kAllKeys = {{
     {"Social", "Googled"},
 }};
 
-}  // namespace soak
+}  // namespace quorvel::test

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -42,4 +42,4 @@ HWND WaitForAreaPickerWindow(DWORD timeoutMs) {
     return found;
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

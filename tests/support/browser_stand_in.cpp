@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -82,4 +82,4 @@ std::vector<std::string> BrowserStandIn::WaitForPages(size_t count, DWORD timeou
     return pages;
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace quorvel::test {
 
 // Makes the web-page recorder the handler of http and https addresses for as long as it lives,
 // so that every page the program opens lands in the recorder's log; the earlier handlers come
@@ -34,4 +34,4 @@ private:
     std::vector<Handler> handlers_;
 };
 
-}  // namespace e2e
+}  // namespace quorvel::test

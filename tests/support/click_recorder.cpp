@@ -36,7 +36,7 @@ ClickRecorder::ClickRecorder(RECT screenArea) {
 
 ClickRecorder::~ClickRecorder() {
     if (window_ != nullptr) DestroyWindow(window_);
-    e2e::DispatchPendingMessages();  // leave no message of this window for the next test
+    DispatchPendingMessages();  // leave no message of this window for the next test
 }
 
 bool ClickRecorder::IsReady() const {
@@ -46,7 +46,7 @@ bool ClickRecorder::IsReady() const {
 }
 
 bool ClickRecorder::WaitUntilReady(DWORD timeoutMs) {
-    return e2e::WaitUntil(
+    return WaitUntil(
         [this] {
             if (IsReady()) return true;
             // Asked again each round: activation and the cursor may be taken by another window.
@@ -60,7 +60,7 @@ bool ClickRecorder::WaitUntilReady(DWORD timeoutMs) {
 }
 
 bool ClickRecorder::WaitForEvents(std::size_t count, DWORD timeoutMs) {
-    return e2e::WaitUntil([this, count] { return events_.size() >= count; }, timeoutMs);
+    return WaitUntil([this, count] { return events_.size() >= count; }, timeoutMs);
 }
 
 LRESULT CALLBACK ClickRecorder::WindowProc(HWND window, UINT message, WPARAM wParam,

@@ -4,7 +4,7 @@
 #include "tests/support/top_level_windows.h"
 #include "tests/support/wait.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 HWND ClickTimingDialog::WaitForOpen(DWORD processId, DWORD timeoutMs) {
     return WaitForDialog(processId, "Settings - Quorvel", timeoutMs);
@@ -24,4 +24,4 @@ bool ClickTimingDialog::WaitUntilClosed(DWORD timeoutMs) const {
     return WaitUntil([&] { return !IsWindow(dialog_); }, timeoutMs);
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

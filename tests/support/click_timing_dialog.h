@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // The program's modal dialog of the pauses inside a click, used through window messages.
 class ClickTimingDialog {
@@ -31,4 +31,4 @@ private:
     HWND dialog_;
 };
 
-}  // namespace e2e
+}  // namespace quorvel::test

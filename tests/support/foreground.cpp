@@ -2,7 +2,7 @@
 
 #include "tests/support/wait.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 bool BringToForeground(HWND window, DWORD timeoutMs) {
     return WaitUntil(
@@ -21,4 +21,4 @@ HWND FocusInThreadOf(HWND window) {
     return info.hwndFocus;
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -53,4 +53,4 @@ std::string CombinationText(UINT modifiers, WORD virtualKey) {
     return text;
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // Types a combination through the system's input queue, as a person's keyboard would: Ctrl,
 // Shift and Alt as the MOD_ flags name them, then the key, released in reverse order. False
@@ -17,4 +17,4 @@ std::string KeyName(WORD virtualKey);
 // A combination in the layout's names: Ctrl, Shift, Alt, then the key, joined by " + ".
 std::string CombinationText(UINT modifiers, WORD virtualKey);
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -69,4 +69,4 @@ void QuorvelProcess::End() {
     if (started()) LaunchedProgram::End(FindMainWindow(id()));
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // One run of a program started by a test or the bench; the destructor ends it if it still runs,
 // so every case ends the program it started even when an assertion leaves the case early.
@@ -43,4 +43,4 @@ public:
     void End();
 };
 
-}  // namespace e2e
+}  // namespace quorvel::test

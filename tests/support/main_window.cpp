@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -102,4 +102,4 @@ void MainWindow::PressShortcutKey() const { PostMessageA(window_, WM_HOTKEY, 1, 
 
 void MainWindow::RequestHelp() const { PostMessageA(window_, WM_USER + 2, 0, 0); }
 
-}  // namespace e2e
+}  // namespace quorvel::test

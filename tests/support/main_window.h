@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // The main window of the given process: titled "Quorvel", of the dialog class, and holding
 // the status line (which tells it apart from the program's message boxes).
@@ -50,4 +50,4 @@ private:
     HWND window_;
 };
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -5,7 +5,7 @@
 #include "tests/support/top_level_windows.h"
 #include "tests/support/wait.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -34,4 +34,4 @@ bool DismissMessageBox(HWND box, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsWindow(box); }, timeoutMs);
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

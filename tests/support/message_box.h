@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // A message box of the program under test: a top-level dialog of its process, captioned
 // "Quorvel", other than the main window. Returns nullptr when none appears in time.
@@ -15,4 +15,4 @@ std::string MessageBoxText(HWND box);
 // Presses the box's button and waits for the box to go away.
 bool DismissMessageBox(HWND box, DWORD timeoutMs);
 
-}  // namespace e2e
+}  // namespace quorvel::test

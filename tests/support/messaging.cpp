@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::optional<std::string> TextWithin(HWND window, DWORD timeoutMs) {
     return AskText(window, SMTO_ABORTIFHUNG, timeoutMs);
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // Sends a message to a window of the program under test. Every exchange is synchronous but
 // bounded, so a hung program fails the case instead of hanging the suite.
@@ -18,4 +18,4 @@ std::string TextOf(HWND window);
 // gives nothing, where TextOf would just read an empty text.
 std::optional<std::string> TextWithin(HWND window, DWORD timeoutMs);
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -1,6 +1,6 @@
 #include "tests/support/mouse.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -36,4 +36,4 @@ void ClickWithLeftButton(POINT at) {
     Send(at, MOUSEEVENTF_LEFTUP);
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

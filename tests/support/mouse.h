@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace e2e {
+namespace quorvel::test {
 
 // A drag with the left button through the system's input queue, as a person's mouse would do
 // it: move to the start, press, move there in even steps, release. Screen pixels of the
@@ -12,4 +12,4 @@ void DragWithLeftButton(POINT from, POINT to, int steps);
 // One left click at a screen pixel of the primary monitor, through the input queue.
 void ClickWithLeftButton(POINT at);
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -2,7 +2,7 @@
 
 #include "tests/support/top_level_windows.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 HWND FindOpenPopupMenu(DWORD processId) {
     return FindTopLevelWindow([&](HWND window) {
@@ -11,4 +11,4 @@ HWND FindOpenPopupMenu(DWORD processId) {
     });
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-namespace e2e {
+namespace quorvel::test {
 
 // The popup menu that the given process shows at the moment (window class "#32768"), or
 // nullptr when none is open.
 HWND FindOpenPopupMenu(DWORD processId);
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -2,7 +2,7 @@
 
 #include "tests/support/texts_and_ids.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -58,4 +58,4 @@ DWORD StoredType(const std::string& section, const std::string& name) {
     return type;
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 // Direct access to the program's registry profile, independent of the program's own code.
 class RegistryProbe {
@@ -26,4 +26,4 @@ void WriteRawValue(const std::string& section, const std::string& name, DWORD ty
 // The registry type of a stored value, REG_NONE when it is absent.
 DWORD StoredType(const std::string& section, const std::string& name);
 
-}  // namespace e2e
+}  // namespace quorvel::test

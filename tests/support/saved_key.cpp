@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace quorvel::testing {
+namespace quorvel::test {
 
 namespace {
 
@@ -56,4 +56,4 @@ void SavedKey::TearDown() {
     }
 }
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

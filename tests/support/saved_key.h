@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace quorvel::testing {
+namespace quorvel::test {
 
 class SavedKey : public ::testing::Environment {
 public:
@@ -28,6 +28,6 @@ private:
 };
 
 // The program's settings, which the suites that drive the real programs empty.
-inline constexpr const char* kUsersSettingsKey = e2e::kCompanyKey;
+inline constexpr const char* kUsersSettingsKey = kCompanyKey;
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

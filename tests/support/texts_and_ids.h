@@ -9,7 +9,7 @@
 
 #include "res/resource.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 // The mark that the program puts on every mouse event it sends.
 inline constexpr ULONG_PTR kSynthesisedMark = 786;
@@ -31,10 +31,10 @@ inline constexpr char kProgramKey[] = "Software\\Vantrel\\Quorvel";
 inline constexpr std::array<const char*, 4> kPauseKeys = {
     "MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"};
 
-}  // namespace e2e
+}  // namespace quorvel::test
 
 // Control and command ids under the names the tests use.
-namespace e2e::id {
+namespace id {
 
 // Main window
 constexpr int kAreaFrame = IDC_CLICKABLE_AREA;
@@ -101,4 +101,4 @@ constexpr int kShareTwitterCommand = ID_SHARE_TWITTER;
 constexpr UINT kTrayNotify = WM_USER + 1;
 constexpr UINT kTrayIconId = 90;
 
-}  // namespace e2e::id
+}  // namespace id

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace e2e {
+namespace quorvel::test {
 
 std::string BesideThisProgram(const std::string& relativePath) {
     char path[MAX_PATH] = {};
@@ -15,4 +15,4 @@ std::string BesideThisProgram(const std::string& relativePath) {
     return file.substr(0, file.find_last_of("\\/") + 1) + relative;
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

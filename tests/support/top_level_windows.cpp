@@ -3,7 +3,7 @@
 #include "tests/support/texts_and_ids.h"
 #include "tests/support/wait.h"
 
-namespace e2e {
+namespace quorvel::test {
 
 namespace {
 
@@ -61,4 +61,4 @@ HWND WaitForDialog(DWORD processId, const std::string& title, DWORD timeoutMs) {
     return found;
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

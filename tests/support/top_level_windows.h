@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace e2e {
+namespace quorvel::test {
 
 std::string WindowTitle(HWND window);
 std::string WindowClass(HWND window);
@@ -18,4 +18,4 @@ HWND FindTopLevelWindow(const std::function<bool(HWND)>& accept);
 // none appears in time.
 HWND WaitForDialog(DWORD processId, const std::string& title, DWORD timeoutMs);
 
-}  // namespace e2e
+}  // namespace quorvel::test

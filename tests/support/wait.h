@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <functional>
 
-namespace e2e {
+namespace quorvel::test {
 
 // The time-out for anything that the program under test should do promptly.
 constexpr DWORD kPromptMs = 10000;
@@ -38,4 +38,4 @@ inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, D
     }
 }
 
-}  // namespace e2e
+}  // namespace quorvel::test

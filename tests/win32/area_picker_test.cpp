@@ -23,8 +23,8 @@ using namespace quorvel::areapick;
 constexpr char kCompanyPath[] = "Software\\Vantrel";
 
 // The real picker writes the user's settings key: the suite gives it back when it ends.
-const ::testing::Environment* const kUsersSettings = ::testing::AddGlobalTestEnvironment(
-    new quorvel::testing::SavedKey(quorvel::testing::kUsersSettingsKey));
+const ::testing::Environment* const kUsersSettings =
+    ::testing::AddGlobalTestEnvironment(new SavedKey(kUsersSettingsKey));
 
 // The first start of a program in a fresh wine session can take a while.
 constexpr DWORD kTimeoutMs = 20000;
@@ -98,7 +98,7 @@ protected:
 
     // Started as Quorvel starts it: no arguments, shown; ready once it has the foreground.
     void StartPicker() {
-        const std::string path = e2e::BesideThisProgram(AREAPICK_RELATIVE_PATH);
+        const std::string path = BesideThisProgram(AREAPICK_RELATIVE_PATH);
         std::string commandLine = "\"" + path + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;

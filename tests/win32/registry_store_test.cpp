@@ -49,7 +49,7 @@ DWORD RawDword(const char* name) {
 
 // Runs the probe program beside this test and returns its exit code.
 int RunProbe(const std::string& arguments) {
-    const std::string probe = e2e::BesideThisProgram("settings_probe.exe");
+    const std::string probe = BesideThisProgram("settings_probe.exe");
     std::string commandLine = "\"" + probe + "\" \"" + kScratchKey + "\" " + arguments;
 
     STARTUPINFOA startup{};
@@ -150,7 +150,7 @@ TEST_F(RegistryStoreTest, AWriteIsSeenAtOnceByAnotherProcessBothWays) {
 // What the end-to-end suites rely on to give a user's settings back, even after a failure.
 TEST_F(RegistryStoreTest, ASavedKeyIsPutBackAsItWasAndALaterOneIsRemoved) {
     ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocX", 77));
-    quorvel::testing::SavedKey saved(kCompanyPath);
+    SavedKey saved(kCompanyPath);
     saved.SetUp();
     RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);
     ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocY", 5));
@@ -160,7 +160,7 @@ TEST_F(RegistryStoreTest, ASavedKeyIsPutBackAsItWasAndALaterOneIsRemoved) {
     EXPECT_FALSE(KeyExists(saved.CopyPath().c_str()));
 
     RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath);
-    quorvel::testing::SavedKey nothingToSave(kCompanyPath);
+    SavedKey nothingToSave(kCompanyPath);
     nothingToSave.SetUp();
     ASSERT_TRUE(store.WriteProfileInt("Settings", "m_iLocY", 5));
     nothingToSave.TearDown();

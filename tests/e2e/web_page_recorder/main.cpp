@@ -30,7 +30,7 @@ std::string RequestedAddress() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    std::ofstream log(e2e::BesideThisProgram("web_pages.log"), std::ios::app);
+    std::ofstream log(quorvel::test::BesideThisProgram("web_pages.log"), std::ios::app);
     log << RequestedAddress() << '\n';
     return log ? 0 : 1;
 }
