@@ -1,5 +1,4 @@
 #include "program_handle.h"
-#include "store_keys.h"
 
 #include "tests/support/click_recorder.h"
 #include "tests/support/messaging.h"

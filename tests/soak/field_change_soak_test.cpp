@@ -1,7 +1,6 @@
 #include "background_sender.h"
 #include "main_window_fields.h"
 #include "program_handle.h"
-#include "store_keys.h"
 
 #include "tests/support/click_recorder.h"
 #include "tests/support/message_box.h"
@@ -11,6 +10,7 @@
 #include "tests/support/wait.h"
 #include "tests/e2e/quorvel_test.h"
 #include "platform/integer_field.h"
+#include "ui/main_window_settings.h"
 
 #include <array>
 #include <climits>
@@ -25,6 +25,7 @@ namespace quorvel::test {
 namespace {
 
 using quorvel::win::ParseIntegerField;
+using ui::kMainWindowKeys;
 
 // Fixed, so that a failing sequence of changes can be replayed.
 constexpr std::uint32_t kSeed = 20240611;
@@ -295,11 +296,13 @@ protected:
 
     void ExpectStoreHoldsLastSave() const {
         for (std::size_t k = 0; k < kMainWindowKeys.size(); ++k) {
-            const std::optional<DWORD> stored = RegistryProbe::Read("Settings", kMainWindowKeys[k]);
+            const char* const key = kMainWindowKeys[k].name;
+            const std::optional<DWORD> stored =
+                RegistryProbe::Read(kMainWindowKeys[k].section, key);
             if (lastSaved_) {
-                EXPECT_EQ(stored, static_cast<DWORD>((*lastSaved_)[k])) << kMainWindowKeys[k];
+                EXPECT_EQ(stored, static_cast<DWORD>((*lastSaved_)[k])) << key;
             } else {
-                EXPECT_EQ(stored, std::nullopt) << kMainWindowKeys[k];
+                EXPECT_EQ(stored, std::nullopt) << key;
             }
         }
     }

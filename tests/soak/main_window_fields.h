@@ -1,11 +1,12 @@
 #pragma once
 
+#include "store/settings_keys.h"
 #include "tests/support/texts_and_ids.h"
 
 #include <array>
 
-// The main window's setting controls with the keys that mirror them, as a person sees them on
-// the window and in the profile.
+// The main window's setting controls with the program's keys that mirror them, as a person
+// sees them on the window and in the profile.
 namespace quorvel::test {
 
 struct NumericField {
@@ -15,14 +16,14 @@ struct NumericField {
 
 // In the order in which the window takes them in, which decides what a refused field holds up.
 inline constexpr std::array<NumericField, 8> kNumericFields = {{
-    {id::kLocX, "m_iLocX"},
-    {id::kLocY, "m_iLocY"},
-    {id::kLocWidth, "m_iLocWidth"},
-    {id::kLocHeight, "m_iLocHeight"},
-    {id::kClickCount, "m_iFixedClicksCount"},
-    {id::kRandomDelayFrom, "m_iRandomDelayFrom"},
-    {id::kRandomDelayTo, "m_iRandomDelayTo"},
-    {id::kFixedDelay, "m_iFixedDelayInClicks"},
+    {id::kLocX, store::keys::kLocX.name},
+    {id::kLocY, store::keys::kLocY.name},
+    {id::kLocWidth, store::keys::kLocWidth.name},
+    {id::kLocHeight, store::keys::kLocHeight.name},
+    {id::kClickCount, store::keys::kFixedClicksCount.name},
+    {id::kRandomDelayFrom, store::keys::kRandomDelayFrom.name},
+    {id::kRandomDelayTo, store::keys::kRandomDelayTo.name},
+    {id::kFixedDelay, store::keys::kFixedDelayInClicks.name},
 }};
 inline constexpr std::size_t kRandomDelayFromField = 5;
 inline constexpr std::size_t kRandomDelayToField = 6;
@@ -35,10 +36,12 @@ struct RadioGroup {
 };
 
 inline constexpr std::array<RadioGroup, 4> kRadioGroups = {{
-    {"m_iClickLocation", 3, {id::kAtCursorRadio, id::kAnywhereRadio, id::kInRectangleRadio}},
-    {"m_iHowManyClicks", 2, {id::kUntilStoppedRadio, id::kStopAfterRadio}},
-    {"m_iDelayBetweenClicks", 2, {id::kRandomDelayRadio, id::kFixedDelayRadio}},
-    {"m_iRadioClickType",
+    {store::keys::kClickLocation.name,
+     3,
+     {id::kAtCursorRadio, id::kAnywhereRadio, id::kInRectangleRadio}},
+    {store::keys::kHowManyClicks.name, 2, {id::kUntilStoppedRadio, id::kStopAfterRadio}},
+    {store::keys::kDelayBetweenClicks.name, 2, {id::kRandomDelayRadio, id::kFixedDelayRadio}},
+    {store::keys::kRadioClickType.name,
      5,
      {id::kLeftClickRadio, id::kRightClickRadio, id::kLeftDoubleRadio, id::kRightDoubleRadio,
       id::kMiddleClickRadio}},
@@ -52,8 +55,8 @@ struct UnitList {
 };
 
 inline constexpr std::array<UnitList, 2> kUnitLists = {{
-    {id::kFixedDelayUnit, "m_ctrlComboFixedDelayScales"},
-    {id::kRandomDelayUnit, "m_ctrlRandomDelayScales"},
+    {id::kFixedDelayUnit, store::keys::kFixedDelayScale.name},
+    {id::kRandomDelayUnit, store::keys::kRandomDelayScale.name},
 }};
 
 }  // namespace quorvel::test
