@@ -34,7 +34,7 @@ inline constexpr std::array<const char*, 4> kPauseKeys = {
 }  // namespace quorvel::test
 
 // Control and command ids under the names the tests use.
-namespace id {
+namespace quorvel::test::id {
 
 // Main window
 constexpr int kAreaFrame = IDC_CLICKABLE_AREA;
@@ -101,4 +101,4 @@ constexpr int kShareTwitterCommand = ID_SHARE_TWITTER;
 constexpr UINT kTrayNotify = WM_USER + 1;
 constexpr UINT kTrayIconId = 90;
 
-}  // namespace id
+}  // namespace quorvel::test::id
