@@ -10,8 +10,6 @@
 namespace quorvel::test {
 namespace {
 
-constexpr UINT kAboutCommand = IDM_ABOUT;
-
 class AboutBox : public QuorvelTest {
 protected:
     HWND WaitForAboutBox(DWORD timeoutMs = kPromptMs) const {
@@ -44,8 +42,8 @@ protected:
 
 TEST_F(AboutBox, SystemCommandsSixteenToThirtyOneOpenTheModalAboutBox) {
     ASSERT_NO_FATAL_FAILURE(Launch());
-    ASSERT_NO_FATAL_FAILURE(OpenAndCloseWithOk(kAboutCommand));
-    ASSERT_NO_FATAL_FAILURE(OpenAndCloseWithOk(kAboutCommand + 15));
+    ASSERT_NO_FATAL_FAILURE(OpenAndCloseWithOk(id::kAboutCommand));
+    ASSERT_NO_FATAL_FAILURE(OpenAndCloseWithOk(id::kAboutCommand + 15));
 }
 
 TEST_F(AboutBox, IsTheLastEntryOfTheSystemMenu) {

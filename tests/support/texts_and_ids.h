@@ -1,13 +1,14 @@
 #pragma once
-// What the drivers know of the program: its control and command ids, taken from its own resource
-// header, and the texts, marks and store names that they wait for or set up. A test that is
-// about one of these texts compares with the literal text instead.
+// What the drivers know of the program: its control and command ids and its tray entry, taken
+// from its own headers, and the texts, marks and store names that they wait for or set up. A test
+// that is about one of these texts compares with the literal text instead.
 
 #include <windows.h>
 
 #include <array>
 
 #include "res/resource.h"
+#include "ui/tray_icon.h"
 
 namespace quorvel::test {
 
@@ -98,7 +99,10 @@ constexpr int kShareFacebookCommand = ID_SHARE_FACEBOOK;
 constexpr int kShareTwitterCommand = ID_SHARE_TWITTER;
 
 // The message the tray entry sends the main window, with the mouse event in lParam.
-constexpr UINT kTrayNotify = WM_USER + 1;
-constexpr UINT kTrayIconId = 90;
+constexpr UINT kTrayNotify = ui::kTrayCallbackMessage;
+constexpr UINT kTrayIconId = ui::kTrayIconId;
+
+// System menu
+constexpr UINT kAboutCommand = IDM_ABOUT;
 
 }  // namespace quorvel::test::id
