@@ -8,6 +8,7 @@
 #include <array>
 
 #include "res/resource.h"
+#include "store/settings_keys.h"
 #include "ui/tray_icon.h"
 
 namespace quorvel::test {
@@ -30,7 +31,8 @@ inline constexpr char kCompanyKey[] = "Software\\Vantrel";
 inline constexpr char kProgramKey[] = "Software\\Vantrel\\Quorvel";
 // The pauses inside a click, which tests that want quick runs set to 0.
 inline constexpr std::array<const char*, 4> kPauseKeys = {
-    "MDMU_MIN_DELAY", "MDMU_MAX_DELAY", "DOUBLE_CLICKS_MIN_DELAY", "DOUBLE_CLICKS_MAX_DELAY"};
+    store::keys::kPressReleaseMin.name, store::keys::kPressReleaseMax.name,
+    store::keys::kDoubleClickMin.name, store::keys::kDoubleClickMax.name};
 
 }  // namespace quorvel::test
 
