@@ -3,15 +3,12 @@
 
 #include "ui/dlg_clicker.h"
 
-#include <shellapi.h>
-
 #include <chrono>
 #include <ctime>
 
 #include "platform/local_time.h"
 #include "platform/message_box.h"
 #include "ui/main_window_settings.h"
-#include "ui/tray_icon.h"
 
 namespace quorvel::ui {
 
