@@ -10,6 +10,7 @@ constexpr DWORD kMessageFilterAllow = 1;
 
 using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
 using ChangeWindowMessageFilterExCall = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+using SetProcessInformationCall = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
 
 template <typename Call>
 Call LookUp(const char* dll, const char* name) {
@@ -35,6 +36,18 @@ bool AdmitFromLowerIntegrity(HWND window, UINT message) {
         return forWindow(window, message, kMessageFilterAllow, nullptr) != FALSE;
     }
     return ChangeWindowMessageFilter(message, MSGFLT_ADD) != FALSE;
+}
+
+void KeepTimerResolutionWhileHidden() {
+    const auto setProcessInformation =
+        LookUp<SetProcessInformationCall>("kernel32.dll", "SetProcessInformation");
+    if (setProcessInformation == nullptr) return;
+    PROCESS_POWER_THROTTLING_STATE state{};
+    state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;
+    state.ControlMask = PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION;
+    state.StateMask = 0;
+    // A system that does not know the class refuses it; the timers then work as they are.
+    setProcessInformation(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof(state));
 }
 
 }  // namespace quorvel::win

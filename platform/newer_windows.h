@@ -14,4 +14,9 @@ void LoadDllsOnlyFromSystem();
 // window of an elevated one: for this window alone where Windows can, else for the process.
 bool AdmitFromLowerIntegrity(HWND window, UINT message);
 
+// Recent Windows coarsens the timers of a process whose windows are hidden or minimised, which
+// is this program's usual state in the tray; this asks it not to. Older systems have no such
+// throttling, and nothing happens there.
+void KeepTimerResolutionWhileHidden();
+
 }  // namespace quorvel::win
