@@ -19,8 +19,8 @@ constexpr std::int64_t kEarlyTickToleranceMicroseconds = 1000;
 }  // namespace
 
 ClickScheduler::ClickScheduler(SchedulerHost& host, ClickTimerPort& timer, MousePort& mouse,
-                               CursorPort& cursor)
-    : host_(host), timer_(timer), mouse_(mouse), cursor_(cursor) {}
+                               WaitPort& waits, CursorPort& cursor)
+    : host_(host), timer_(timer), mouse_(mouse), waits_(waits), cursor_(cursor) {}
 
 void ClickScheduler::StartStopClicking() {
     ++keyPresses_;
@@ -58,36 +58,63 @@ void ClickScheduler::Stop() {
 void ClickScheduler::OnClickTimer() {
     // A tick already queued when the run stopped or halted must not click.
     if (!timerArmed_) return;
-    // Nor may one that comes well before its click is due (left over from an earlier run, or
-    // a timer that fired early): it only waits on.
-    const std::int64_t now = host_.SteadyMicroseconds();
-    if (now < dueMicroseconds_ - kEarlyTickToleranceMicroseconds) {
-        if (!ArmUntilDue(now)) host_.ShowStopMessage(kArmingFailureText);
+    // Nor may one that comes well before it was to wake (left over from an earlier run, or a
+    // timer that fired early): it only waits on.
+    std::int64_t now = host_.SteadyMicroseconds();
+    if (now < wakeMicroseconds_ - kEarlyTickToleranceMicroseconds) {
+        ArmForNextClick();
         return;
     }
-    // Timer 1 is a one-shot timer, armed anew after every click.
+    // What woke the tick is one-shot, armed anew for every click.
     timer_.Kill();
     timerArmed_ = false;
+    if (wakesOnTimer_) lead_.Observe(now - wakeMicroseconds_);
+
+    const std::int64_t sliceEnd = now + kSliceMicroseconds;
+    for (;;) {
+        // A key press ends the wait, and no click follows it: the press is handled as soon as
+        // the tick is over, and the timer comes after it.
+        if (!waits_.WaitUntil(dueMicroseconds_)) {
+            ArmForNextClick();
+            return;
+        }
+        if (!ClickOnce(sliceEnd)) return;
+    }
+}
+
+bool ClickScheduler::ClickOnce(std::int64_t sliceEnd) {
     PickClickPoint(settings_, desktop_, random_, cursor_, m_ptLastClick);
     std::int64_t pausedMilliseconds = 0;
-    if (settings_.radioClickType >= 0)
-        pausedMilliseconds = m_clickSender.Click(settings_.radioClickType, mouse_, random_);
+    if (settings_.radioClickType >= 0) {
+        pausedMilliseconds = m_clickSender.Click(settings_.radioClickType, mouse_, waits_, random_);
+    }
     if (m_nClicksDone < std::numeric_limits<int>::max()) ++m_nClicksDone;
 
     const std::uint64_t keyPress = keyPresses_;
     const ScheduleOutcome outcome = Schedule(dueMicroseconds_ + pausedMilliseconds * 1000);
-    // A key press inside a box has had the last word; without a valid interval there is no
-    // "next click" to report and the line keeps its text.
-    if (keyPress != keyPresses_ || outcome == ScheduleOutcome::CountLimitReached ||
-        outcome == ScheduleOutcome::IntervalInvalid) {
-        return;
-    }
+    // Without a valid interval there is no "next click" to report and the line keeps its text.
+    if (keyPress != keyPresses_ || outcome != ScheduleOutcome::Scheduled) return false;
+    // The slice clicks on while the next click is due within it, but not at once (an interval
+    // of 0 takes one turn of the message loop a click), and no key press waits; otherwise the
+    // wake-up is armed before the click is reported, so that an arming failure's box comes first.
+    const std::int64_t now = host_.SteadyMicroseconds();
+    const bool clicksOn =
+        dueMicroseconds_ > now && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
+    if (!clicksOn) ArmForNextClick();
+    // A key press inside a box has had the last word.
+    if (keyPress != keyPresses_) return false;
     const std::optional<std::string> text = ClicksDoneText(
         IntervalUnit(), host_.NowText(), m_nClicksDone, m_ptLastClick, m_nIntervalMs);
     if (text) host_.ShowStatus(*text);
+    return clicksOn;
 }
 
-ScheduleOutcome ClickScheduler::ScheduleNextClick() { return Schedule(std::nullopt); }
+ScheduleOutcome ClickScheduler::ScheduleNextClick() {
+    const std::uint64_t keyPress = keyPresses_;
+    const ScheduleOutcome outcome = Schedule(std::nullopt);
+    if (outcome != ScheduleOutcome::Scheduled || keyPress != keyPresses_) return outcome;
+    return ArmForNextClick() ? ScheduleOutcome::Scheduled : ScheduleOutcome::ArmingFailed;
+}
 
 ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart) {
     const std::uint64_t keyPress = keyPresses_;
@@ -112,29 +139,41 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
     }
     m_nIntervalMs = *interval;
 
-    // The next click is due one period after the last one was, so that a late timer is made
+    // The next click is due one period after the last one was, so that a late wake-up is made
     // up by a shorter wait instead of adding up. A due time already past (a stall, the time a
-    // box was open, an interval below the timer's minimum) is given up: the next click comes a
-    // whole interval from now, as after a fresh start, never as a burst of catching up.
+    // box was open) is given up: the next click comes a whole interval from now, as after a
+    // fresh start, never as a burst of catching up.
     const std::int64_t now = host_.SteadyMicroseconds();
     const std::int64_t intervalMicroseconds = std::int64_t{m_nIntervalMs} * 1000;
     dueMicroseconds_ = now + intervalMicroseconds;
     if (periodStart && !taken.refused && *periodStart + intervalMicroseconds >= now) {
         dueMicroseconds_ = *periodStart + intervalMicroseconds;
     }
-    if (!ArmUntilDue(now)) {
-        host_.ShowStopMessage(kArmingFailureText);
-        return ScheduleOutcome::ArmingFailed;
-    }
-    return ScheduleOutcome::Armed;
+    return ScheduleOutcome::Scheduled;
 }
 
-// The wait is rounded up, so that the timer never fires before the click is due.
-bool ClickScheduler::ArmUntilDue(std::int64_t now) {
-    const std::int64_t milliseconds = (dueMicroseconds_ - now + 999) / 1000;
-    const std::int64_t delay =
-        std::clamp<std::int64_t>(milliseconds, 0, std::numeric_limits<int>::max());
-    timerArmed_ = timer_.Arm(static_cast<std::uint32_t>(delay));
+bool ClickScheduler::ArmForNextClick() {
+    if (Arm(host_.SteadyMicroseconds())) return true;
+    host_.ShowStopMessage(kArmingFailureText);
+    return false;
+}
+
+bool ClickScheduler::Arm(std::int64_t now) {
+    const std::int64_t lead = lead_.Microseconds();
+    const std::int64_t timerWait = dueMicroseconds_ - lead - now;
+    if (timerWait >= kTimerFloorMicroseconds) {
+        // Rounded up, so that the timer never wakes the tick before it was meant to.
+        const std::int64_t milliseconds =
+            std::min<std::int64_t>((timerWait + 999) / 1000, std::numeric_limits<int>::max());
+        wakeMicroseconds_ = dueMicroseconds_ - lead;
+        wakesOnTimer_ = true;
+        timerArmed_ = timer_.Arm(static_cast<std::uint32_t>(milliseconds));
+        return timerArmed_;
+    }
+    wakeMicroseconds_ = now;
+    wakesOnTimer_ = false;
+    // With a key press waiting, the lowest-priority wake-up lets the press be handled first.
+    timerArmed_ = waits_.KeyPressPending() ? timer_.Arm(0) : timer_.ArmNow();
     return timerArmed_;
 }
 

@@ -9,6 +9,7 @@
 #include "engine/click_settings.h"
 #include "engine/ports.h"
 #include "engine/random.h"
+#include "engine/timer_lead.h"
 
 namespace quorvel {
 
@@ -19,7 +20,7 @@ enum class SchedulerState {
 };
 
 enum class ScheduleOutcome {
-    Armed,
+    Scheduled,          // the next click is due, and its wake-up is armed
     CountLimitReached,  // the run has ended
     ArmingFailed,       // the platform refused a valid interval
     IntervalInvalid,    // no unit selected, or an interval outside 0..2147483647 ms
@@ -28,14 +29,22 @@ enum class ScheduleOutcome {
 
 class ClickScheduler {
 public:
-    ClickScheduler(SchedulerHost& host, ClickTimerPort& timer, MousePort& mouse,
+    // Below this a window timer is raised to it, so the scheduler never asks it for less.
+    static constexpr std::int64_t kTimerFloorMicroseconds = 10000;
+    // How long one tick may go on clicking when the clicks come faster than the timer's floor,
+    // before it hands back to the message loop so that the window paints and answers.
+    static constexpr std::int64_t kSliceMicroseconds = 5000;
+
+    ClickScheduler(SchedulerHost& host, ClickTimerPort& timer, MousePort& mouse, WaitPort& waits,
                    CursorPort& cursor);
 
     // Bound to the shortcut key: starts a run when idle, stops it otherwise.
     void StartStopClicking();
-    // Bound to timer 1: picks the point, clicks, counts and schedules the next click.
+    // Bound to what wakes the tick: waits precisely for the click's due time, then picks the
+    // point, clicks, counts and schedules the next click; clicks on at once while the next one
+    // is due within the tick's slice.
     void OnClickTimer();
-    // Schedules the first click of a run.
+    // Schedules the first click of a run and arms its wake-up.
     ScheduleOutcome ScheduleNextClick();
     void SetRunningIcon(bool running);
     // The virtual screen as last measured; location mode 1 draws inside it.
@@ -48,6 +57,8 @@ public:
     Point LastClick() const { return m_ptLastClick; }
     // When the next click is due, on the host's steady clock.
     std::int64_t NextClickDue() const { return dueMicroseconds_; }
+    // When the tick is to wake for it: a lead before the due time, or at once.
+    std::int64_t NextWake() const { return wakeMicroseconds_; }
     const CClickSender& ClickSender() const { return m_clickSender; }
 
 private:
@@ -55,15 +66,20 @@ private:
     void Stop();
     void ShowIdleStatus();
     void ApplyPauseBounds();
+    // One click of the tick; true when the next one is due within the slice and follows at once.
+    bool ClickOnce(std::int64_t sliceEnd);
     // periodStart: the last click's due time plus its pauses; none for a run's first click.
     ScheduleOutcome Schedule(std::optional<std::int64_t> periodStart);
-    bool ArmUntilDue(std::int64_t now);
+    // Arms what wakes the tick for the next click, with the arming failure's box when refused.
+    bool ArmForNextClick();
+    bool Arm(std::int64_t now);
     std::optional<int> NextInterval();
     int IntervalUnit() const;
 
     SchedulerHost& host_;
     ClickTimerPort& timer_;
     MousePort& mouse_;
+    WaitPort& waits_;
     CursorPort& cursor_;
 
     bool m_bClicking = false;
@@ -76,6 +92,10 @@ private:
     ClickSettings settings_;
     RandomGenerator random_;
     std::int64_t dueMicroseconds_ = 0;
+    std::int64_t wakeMicroseconds_ = 0;
+    // Whether timer 1 was asked for a wait of its own, so that its lateness tells something.
+    bool wakesOnTimer_ = false;
+    TimerLead lead_;
     // Moves on at every press of the shortcut key, so that work interrupted by a box can tell
     // that its run is no longer the current one.
     std::uint64_t keyPresses_ = 0;

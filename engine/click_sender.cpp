@@ -6,44 +6,53 @@ namespace quorvel {
 namespace {
 
 // A negative bound can only come from a profile edited by hand; it must not turn into an
-// endless wait.
-std::uint32_t Pause(MousePort& mouse, int milliseconds) {
+// endless wait. False when the shortcut key ended the pause early.
+bool Pause(WaitPort& waits, int milliseconds, std::int64_t& paused) {
     const std::uint32_t pause = milliseconds > 0 ? static_cast<std::uint32_t>(milliseconds) : 0u;
-    mouse.Sleep(pause);
-    return pause;
+    paused += pause;
+    return waits.Pause(pause);
 }
 
 }  // namespace
 
-std::int64_t CClickSender::Click(int kind, MousePort& mouse, RandomGenerator& random) const {
+std::int64_t CClickSender::Click(int kind, MousePort& mouse, WaitPort& waits,
+                                 RandomGenerator& random) const {
+    std::int64_t paused = 0;
     switch (kind) {
     case kLeftClick:
-        return SingleClick(ButtonEvent::LeftDown, ButtonEvent::LeftUp, mouse, random);
+        SingleClick(ButtonEvent::LeftDown, ButtonEvent::LeftUp, mouse, waits, random, paused);
+        break;
     case kRightClick:
-        return SingleClick(ButtonEvent::RightDown, ButtonEvent::RightUp, mouse, random);
+        SingleClick(ButtonEvent::RightDown, ButtonEvent::RightUp, mouse, waits, random, paused);
+        break;
     case kMiddleClick:
-        return SingleClick(ButtonEvent::MiddleDown, ButtonEvent::MiddleUp, mouse, random);
+        SingleClick(ButtonEvent::MiddleDown, ButtonEvent::MiddleUp, mouse, waits, random, paused);
+        break;
     case kLeftDoubleClick:
     case kRightDoubleClick: {
         const bool left = kind == kLeftDoubleClick;
         const ButtonEvent press = left ? ButtonEvent::LeftDown : ButtonEvent::RightDown;
         const ButtonEvent release = left ? ButtonEvent::LeftUp : ButtonEvent::RightUp;
-        std::int64_t paused = SingleClick(press, release, mouse, random);
-        paused += Pause(mouse, RandomBetween(random, doubleClickMin, doubleClickMax));
-        return paused + SingleClick(press, release, mouse, random);
+        if (SingleClick(press, release, mouse, waits, random, paused) &&
+            Pause(waits, RandomBetween(random, doubleClickMin, doubleClickMax), paused)) {
+            SingleClick(press, release, mouse, waits, random, paused);
+        }
+        break;
     }
     default:
-        return 0;
+        break;
     }
+    return paused;
 }
 
-std::int64_t CClickSender::SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
-                                       RandomGenerator& random) const {
+bool CClickSender::SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
+                               WaitPort& waits, RandomGenerator& random,
+                               std::int64_t& paused) const {
     mouse.SendButton(press, kClickExtraInfo);
-    const std::uint32_t paused =
-        Pause(mouse, RandomBetween(random, pressReleaseMin, pressReleaseMax));
+    const bool held = Pause(waits, RandomBetween(random, pressReleaseMin, pressReleaseMax), paused);
+    // Up in every case: a stop never leaves the button down.
     mouse.SendButton(release, kClickExtraInfo);
-    return paused;
+    return held;
 }
 
 }  // namespace quorvel

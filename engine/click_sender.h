@@ -23,12 +23,14 @@ public:
     int doubleClickMax = 0;
 
     // Clicks at the current cursor position and returns after the last release, with the
-    // milliseconds it paused in all. A kind outside 0..4 sends nothing.
-    std::int64_t Click(int kind, MousePort& mouse, RandomGenerator& random) const;
+    // milliseconds it paused in all. A kind outside 0..4 sends nothing. A press of the shortcut
+    // key cuts a pause short: the button goes up at once, and nothing more of the click is sent.
+    std::int64_t Click(int kind, MousePort& mouse, WaitPort& waits, RandomGenerator& random) const;
 
 private:
-    std::int64_t SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse,
-                             RandomGenerator& random) const;
+    // False when the shortcut key cut the pause short.
+    bool SingleClick(ButtonEvent press, ButtonEvent release, MousePort& mouse, WaitPort& waits,
+                     RandomGenerator& random, std::int64_t& paused) const;
 };
 
 }  // namespace quorvel

@@ -33,7 +33,19 @@ public:
     virtual ~MousePort() = default;
     // One record per call: the press or release acts at the current cursor position.
     virtual void SendButton(ButtonEvent event, std::uintptr_t extraInfo) = 0;
-    virtual void Sleep(std::uint32_t milliseconds) = 0;
+};
+
+// Every wait inside a run: the pauses inside a click and the precise wait for a click's due
+// time, on the host's steady clock. A press of the shortcut key ends each of them at once; the
+// wait then returns false, and the press is handled once the tick is over.
+class WaitPort {
+public:
+    virtual ~WaitPort() = default;
+    virtual bool Pause(std::uint32_t milliseconds) = 0;
+    virtual bool WaitUntil(std::int64_t steadyMicroseconds) = 0;
+    // Whether a press of the shortcut key waits to be handled. A repeat of a key held down
+    // since the press that was last acted on is no press.
+    virtual bool KeyPressPending() = 0;
 };
 
 class CursorPort {
@@ -58,12 +70,17 @@ public:
     virtual VirtualScreen Measure() = 0;
 };
 
-// Timer 1 of the main window, used as a one-shot timer re-armed for every click.
+// What wakes the click tick: timer 1 of the main window, used as a one-shot timer re-armed for
+// every click, or, for a wait shorter than that timer can keep, the message loop itself.
 class ClickTimerPort {
 public:
     virtual ~ClickTimerPort() = default;
     // False when the platform refuses to arm it.
     virtual bool Arm(std::uint32_t milliseconds) = 0;
+    // Wakes the tick again as soon as the message loop has had its turn (painting, input, other
+    // timers), in every loop, the modal ones too. False when the platform refuses.
+    virtual bool ArmNow() = 0;
+    // Cancels both ways of waking: no tick comes afterwards.
     virtual void Kill() = 0;
     // Held while a run lasts: the platform's timers kept to the millisecond, also while the
     // window is hidden. Both calls may repeat; a release without a hold does nothing.

@@ -1,13 +1,14 @@
 // The click scheduler fed arbitrary settings, pause bounds, desktop, seed and a sequence of
-// start/stop, timer and settings-change events, on a clock that moves: the timer fires late or
-// a little early, the machine stalls, and boxes stay open for a while with the shortcut key
-// pressed inside them. Besides the sanitizers' findings it checks: every armed wait lies in
-// 0..2147483647 ms and reaches exactly to the next due time, which is never already past (no
-// catching up); the interval is the exact fixed interval when one is set; no click comes
-// before it is due, nor sooner after the last one than the timer can fire; the click count is
-// never negative; no pause exceeds its bounds (so none has wrapped); every click point lies
-// where its location mode puts it; and the timer, the timer precision, the icon and the status
-// line agree with the scheduler's state after every event.
+// start/stop, timer and settings-change events, on a clock that moves: what wakes the tick comes
+// late or a little early, the machine stalls, the shortcut key is pressed in the middle of a
+// tick, and boxes stay open for a while with the key pressed inside them. Besides the
+// sanitizers' findings it checks: timer 1 is only asked for waits it can keep, in
+// 0..2147483647 ms, ending a lead before the next due time; the interval is the exact fixed
+// interval when one is set; no click comes before it is due or once a key press waits, and no
+// button is left down; a tick with a press waiting leaves the press to be handled first; the
+// click count is never negative; no pause exceeds its bounds (so none has wrapped); every click
+// point lies where its location mode puts it; and the timer, the timer precision, the icon and
+// the status line agree with the scheduler's state after every event.
 
 #include <algorithm>
 #include <array>
@@ -20,6 +21,7 @@
 #include "engine/click_target.h"
 #include "engine/interval_units.h"
 #include "engine/status_texts.h"
+#include "engine/timer_lead.h"
 #include "engine_fakes.h"
 #include "fuzz_input.h"
 
@@ -33,7 +35,6 @@ constexpr std::int64_t kLargestInterval = std::numeric_limits<int>::max();
 // A window timer never fires sooner than this after it is armed, less the early jitter below.
 constexpr std::int64_t kTimerMinimumMicroseconds = 10000;
 constexpr std::int64_t kLargestEarlinessMicroseconds = 2000;
-constexpr std::int64_t kEarlyTickToleranceMicroseconds = 1000;
 
 constexpr std::array<int ClickSettings::*, 4> kPauseMembers{
     &ClickSettings::pressReleaseMin, &ClickSettings::pressReleaseMax,
@@ -55,104 +56,6 @@ constexpr std::array<int ClickSettings::*, 14> kSettingMembers{
     &ClickSettings::randomDelayScale,
     &ClickSettings::radioClickType,
 };
-
-// Remembers the settings the scheduler last took in, to judge what it did with them. A box
-// (a refused field's, or the arming failure's) stays open for a while, and the user may press
-// the shortcut key inside it.
-class Host final : public quorvel::test::FakeHost {
-public:
-    quorvel::TakenSettings RefreshSettings() override {
-        taken = settings;
-        ++refreshes;
-        calls.push_back('r');
-        if (refuse) InsideBox();
-        return {settings, refuse};
-    }
-    void ShowStopMessage(const std::string& text) override {
-        stopMessages.push_back(text);
-        calls.push_back('s');
-        InsideBox();
-    }
-
-    ClickSettings taken;
-    std::string calls;  // r: settings taken in, s: stop message
-    quorvel::ClickScheduler* scheduler = nullptr;
-    std::int64_t boxMicroseconds = 0;
-    int keyPressesInBox = 0;
-
-private:
-    void InsideBox() {
-        steadyMicroseconds += boxMicroseconds;
-        // Used up by the box it happens in; a nested start's own boxes see none.
-        const int presses = keyPressesInBox;
-        keyPressesInBox = 0;
-        for (int i = 0; i < presses; ++i) scheduler->StartStopClicking();
-    }
-};
-
-// Checks every pause against the largest bound the click was given; the pauses move the clock.
-class Mouse final : public quorvel::MousePort {
-public:
-    explicit Mouse(std::int64_t& clock) : m_clock(clock) {}
-    void SendButton(quorvel::ButtonEvent, std::uintptr_t extraInfo) override {
-        FUZZ_CHECK(extraInfo == quorvel::kClickExtraInfo);
-    }
-    void Sleep(std::uint32_t milliseconds) override {
-        FUZZ_CHECK(milliseconds <= longestPause);
-        m_clock += std::int64_t{milliseconds} * 1000;
-    }
-    std::uint32_t longestPause = 0;
-
-private:
-    std::int64_t& m_clock;
-};
-
-// A fixed interval that cannot be armed must be refused before it reaches the timer (a start
-// made inside the refusal box may be refused once more).
-void CheckRefusedFixedInterval(const Host& host, std::size_t stopMessagesBefore,
-                               std::size_t stopMessagesAfter) {
-    const ClickSettings& taken = host.taken;
-    if (taken.delayBetweenClicks != 1) return;
-    const std::optional<std::int64_t> factor = quorvel::MillisecondsPerUnit(taken.fixedDelayScale);
-    if (!factor) return;
-    const std::int64_t product = taken.fixedDelayInClicks * *factor;
-    if (product < 0 || product > kLargestInterval) {
-        FUZZ_CHECK(stopMessagesAfter > stopMessagesBefore);
-    }
-}
-
-// The timer, its precision, the icon and the status line say what the scheduler's state says,
-// and an armed timer waits exactly until the next click is due, which it has not yet passed.
-void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
-                    const quorvel::test::FakeTimer& timer) {
-    FUZZ_CHECK(scheduler.ClicksDone() >= 0);
-    FUZZ_CHECK(scheduler.IntervalMs() >= 0);
-    FUZZ_CHECK(timer.armed == (scheduler.State() == quorvel::SchedulerState::Running));
-    FUZZ_CHECK(timer.precise == scheduler.IsClicking());
-    if (!host.icons.empty()) FUZZ_CHECK(host.icons.back() == scheduler.IsClicking());
-    if (!scheduler.IsClicking() && !host.statuses.empty()) {
-        FUZZ_CHECK(host.statuses.back() ==
-                   quorvel::IdleStatusText(host.hotKeyAssigned, "Ctrl + F6"));
-    }
-    if (!timer.armed) return;
-    const std::int64_t due = scheduler.NextClickDue();
-    FUZZ_CHECK(due >= timer.armedAt);
-    const std::int64_t wait =
-        std::min<std::int64_t>((due - timer.armedAt + 999) / 1000, kLargestInterval);
-    FUZZ_CHECK(timer.armings.back() == wait);
-    const ClickSettings& taken = host.taken;
-    if (taken.delayBetweenClicks == 1) {
-        const std::optional<std::int64_t> factor =
-            quorvel::MillisecondsPerUnit(taken.fixedDelayScale);
-        FUZZ_CHECK(factor && scheduler.IntervalMs() == taken.fixedDelayInClicks * *factor);
-    }
-}
-
-std::uint32_t LongestPause(const quorvel::CClickSender& sender) {
-    const int longest = std::max({0, sender.pressReleaseMin, sender.pressReleaseMax,
-                                  sender.doubleClickMin, sender.doubleClickMax});
-    return static_cast<std::uint32_t>(longest);
-}
 
 void CheckClickPoint(const ClickSettings& taken, const quorvel::VirtualScreen& desktop,
                      const quorvel::test::FakeCursor& cursor, Point before, Point after) {
@@ -188,6 +91,151 @@ void CheckClickPoint(const ClickSettings& taken, const quorvel::VirtualScreen& d
     }
 }
 
+// Remembers the settings the scheduler last took in, to judge what it did with them. A box
+// (a refused field's, or the arming failure's) stays open for a while, and the user may press
+// the shortcut key inside it.
+class Host final : public quorvel::test::FakeHost {
+public:
+    // Inside a tick, the settings are taken in after every click, which used the ones taken
+    // before it.
+    quorvel::TakenSettings RefreshSettings() override {
+        if (inTick && boxDepth == 0) {
+            CheckClickPoint(taken, *desktop, *cursor, pointBefore, scheduler->LastClick());
+            pointBefore = scheduler->LastClick();
+        }
+        taken = settings;
+        ++refreshes;
+        calls.push_back('r');
+        if (refuse) InsideBox();
+        return {settings, refuse};
+    }
+    void ShowStopMessage(const std::string& text) override {
+        stopMessages.push_back(text);
+        calls.push_back('s');
+        InsideBox();
+    }
+
+    ClickSettings taken;
+    std::string calls;  // r: settings taken in, s: stop message
+    quorvel::ClickScheduler* scheduler = nullptr;
+    const quorvel::VirtualScreen* desktop = nullptr;
+    const quorvel::test::FakeCursor* cursor = nullptr;
+    std::int64_t boxMicroseconds = 0;
+    int keyPressesInBox = 0;
+    bool inTick = false;
+    Point pointBefore;
+
+private:
+    void InsideBox() {
+        steadyMicroseconds += boxMicroseconds;
+        // Used up by the box it happens in; a nested start's own boxes see none.
+        const int presses = keyPressesInBox;
+        keyPressesInBox = 0;
+        ++boxDepth;
+        for (int i = 0; i < presses; ++i) scheduler->StartStopClicking();
+        --boxDepth;
+    }
+
+    int boxDepth = 0;
+};
+
+std::uint32_t LongestPause(const quorvel::CClickSender& sender) {
+    const int longest = std::max({0, sender.pressReleaseMin, sender.pressReleaseMax,
+                                  sender.doubleClickMin, sender.doubleClickMax});
+    return static_cast<std::uint32_t>(longest);
+}
+
+// The mouse and the waits of a run, on the clock they move on. Checks every pause against the
+// largest bound the sender holds, that no press comes before its click is due or once a key
+// press waits, and that no button is left down. The key is pressed when the clock reaches pressAt.
+class Mouse final : public quorvel::MousePort, public quorvel::WaitPort {
+public:
+    explicit Mouse(std::int64_t& clock) : m_clock(clock) {}
+    void SendButton(quorvel::ButtonEvent event, std::uintptr_t extraInfo) override {
+        FUZZ_CHECK(extraInfo == quorvel::kClickExtraInfo);
+        const bool press = event == quorvel::ButtonEvent::LeftDown ||
+                           event == quorvel::ButtonEvent::RightDown ||
+                           event == quorvel::ButtonEvent::MiddleDown;
+        if (press) {
+            FUZZ_CHECK(!buttonDown);
+            FUZZ_CHECK(!KeyPressPending());
+            FUZZ_CHECK(m_clock >= scheduler->NextClickDue());
+        }
+        buttonDown = press;
+    }
+    bool Pause(std::uint32_t milliseconds) override {
+        FUZZ_CHECK(milliseconds <= LongestPause(scheduler->ClickSender()));
+        return WaitFor(m_clock + std::int64_t{milliseconds} * 1000);
+    }
+    bool WaitUntil(std::int64_t steadyMicroseconds) override { return WaitFor(steadyMicroseconds); }
+    bool KeyPressPending() override { return pressAt && m_clock >= *pressAt; }
+
+    bool buttonDown = false;
+    std::optional<std::int64_t> pressAt;
+    const quorvel::ClickScheduler* scheduler = nullptr;
+
+private:
+    // As the real wait does, a press already waiting ends it before the time is looked at.
+    bool WaitFor(std::int64_t until) {
+        if (pressAt && std::max(m_clock, until) >= *pressAt) {
+            m_clock = std::max(m_clock, *pressAt);
+            return false;
+        }
+        m_clock = std::max(m_clock, until);
+        return true;
+    }
+
+    std::int64_t& m_clock;
+};
+
+// A fixed interval that cannot be armed must be refused before it reaches the timer (a start
+// made inside the refusal box may be refused once more).
+void CheckRefusedFixedInterval(const Host& host, std::size_t stopMessagesBefore,
+                               std::size_t stopMessagesAfter) {
+    const ClickSettings& taken = host.taken;
+    if (taken.delayBetweenClicks != 1) return;
+    const std::optional<std::int64_t> factor = quorvel::MillisecondsPerUnit(taken.fixedDelayScale);
+    if (!factor) return;
+    const std::int64_t product = taken.fixedDelayInClicks * *factor;
+    if (product < 0 || product > kLargestInterval) {
+        FUZZ_CHECK(stopMessagesAfter > stopMessagesBefore);
+    }
+}
+
+// The timer, its precision, the icon and the status line say what the scheduler's state says,
+// and an armed timer waits exactly until the next click is due, which it has not yet passed.
+void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
+                    const quorvel::test::FakeTimer& timer) {
+    FUZZ_CHECK(scheduler.ClicksDone() >= 0);
+    FUZZ_CHECK(scheduler.IntervalMs() >= 0);
+    FUZZ_CHECK(timer.armed == (scheduler.State() == quorvel::SchedulerState::Running));
+    FUZZ_CHECK(timer.precise == scheduler.IsClicking());
+    if (!host.icons.empty()) FUZZ_CHECK(host.icons.back() == scheduler.IsClicking());
+    if (!scheduler.IsClicking() && !host.statuses.empty()) {
+        FUZZ_CHECK(host.statuses.back() ==
+                   quorvel::IdleStatusText(host.hotKeyAssigned, "Ctrl + F6"));
+    }
+    if (!timer.armed) return;
+    // Timer 1 is asked only for waits it can keep, ending a lead before the click is due;
+    // shorter ones come back at once.
+    const std::int64_t due = scheduler.NextClickDue();
+    const std::int64_t wake = scheduler.NextWake();
+    FUZZ_CHECK(wake <= due);
+    if (!timer.immediate && wake > timer.armedAt) {
+        FUZZ_CHECK(due - wake <= quorvel::TimerLead::kMostMicroseconds);
+        const std::int64_t wait =
+            std::min<std::int64_t>((wake - timer.armedAt + 999) / 1000, kLargestInterval);
+        FUZZ_CHECK(wait * 1000 >= quorvel::ClickScheduler::kTimerFloorMicroseconds);
+        FUZZ_CHECK(timer.armings.back() == wait);
+    }
+    const ClickSettings& taken = host.taken;
+    if (taken.delayBetweenClicks == 1) {
+        const std::optional<std::int64_t> factor =
+            quorvel::MillisecondsPerUnit(taken.fixedDelayScale);
+        FUZZ_CHECK(factor && scheduler.IntervalMs() == taken.fixedDelayInClicks * *factor);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -213,8 +261,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     timer.clock = &host.steadyMicroseconds;
     Mouse mouse(host.steadyMicroseconds);
     quorvel::test::FakeCursor cursor;
-    quorvel::ClickScheduler scheduler(host, timer, mouse, cursor);
+    quorvel::ClickScheduler scheduler(host, timer, mouse, mouse, cursor);
     host.scheduler = &scheduler;
+    host.desktop = &desktop;
+    host.cursor = &cursor;
+    mouse.scheduler = &scheduler;
     scheduler.SetDesktop(desktop);
     std::optional<std::int64_t> lastClickAt;
 
@@ -228,33 +279,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             break;
         case 1: {
-            // The timer only fires while it is armed, never sooner than the platform allows,
-            // and the clock never goes back.
+            // What woke the tick comes only while it is armed, never sooner than the platform
+            // allows, and the clock never goes back.
             if (!timer.armed) break;
-            const std::int64_t wait = std::max<std::int64_t>(
-                std::int64_t{timer.armings.back()} * 1000, kTimerMinimumMicroseconds);
+            const std::int64_t wait =
+                timer.immediate ? 0
+                                : std::max<std::int64_t>(std::int64_t{timer.armings.back()} * 1000,
+                                                         kTimerMinimumMicroseconds);
             const std::int64_t lateness =
                 static_cast<std::int64_t>(input.Byte()) * 250 - kLargestEarlinessMicroseconds;
             host.steadyMicroseconds =
                 std::max(host.steadyMicroseconds, timer.armedAt + wait + lateness);
-            const ClickSettings taken = host.taken;
-            const Point before = scheduler.LastClick();
-            const std::int64_t due = scheduler.NextClickDue();
-            const std::int64_t firedAt = host.steadyMicroseconds;
+            // Now and then the key is pressed somewhere in the tick.
+            const std::uint8_t press = input.Byte();
+            if (press < 64) mouse.pressAt = host.steadyMicroseconds + std::int64_t{press} * 200;
             const std::size_t callsBefore = host.calls.size();
             cursor.position = {input.Int32(), input.Int32()};
-            mouse.longestPause = LongestPause(scheduler.ClickSender());
+            host.pointBefore = scheduler.LastClick();
+            host.inTick = true;
             scheduler.OnClickTimer();
+            host.inTick = false;
+            FUZZ_CHECK(!mouse.buttonDown);
+            if (mouse.pressAt) {
+                // The press is handled once the tick is over, before anything else can wake it.
+                FUZZ_CHECK(!timer.armed || !timer.immediate ||
+                           host.steadyMicroseconds < *mouse.pressAt);
+                if (host.steadyMicroseconds >= *mouse.pressAt) scheduler.StartStopClicking();
+                mouse.pressAt.reset();
+            }
             // A tick that clicks takes the settings in before anything else; one that only
             // waits on may show the arming failure, and a start inside it takes them too.
             if (host.calls.size() == callsBefore || host.calls[callsBefore] != 'r') break;
-            FUZZ_CHECK(firedAt >= due - kEarlyTickToleranceMicroseconds);
-            if (lastClickAt) {
-                FUZZ_CHECK(firedAt - *lastClickAt >=
-                           kTimerMinimumMicroseconds - kLargestEarlinessMicroseconds);
-            }
-            lastClickAt = firedAt;
-            CheckClickPoint(taken, desktop, cursor, before, scheduler.LastClick());
             // A tick that ends the run at its count limit works out no interval.
             if (scheduler.IsClicking()) {
                 CheckRefusedFixedInterval(host, stopMessagesBefore, host.stopMessages.size());

@@ -14,6 +14,9 @@
 namespace quorvel::test {
 namespace {
 
+// Timer 1 wakes the tick this long before a click is due, until it learns otherwise.
+constexpr std::uint32_t kLeadMs = TimerLead::kInitialMicroseconds / 1000;
+
 constexpr const char* kScheduled = "NOW - Mouse Clicks Scheduled.";
 constexpr const char* kPressKey = "Press Ctrl + F6 to Start / Stop Mouse Clicking.";
 constexpr const char* kAssignKey = "Assign a Shortcut Key to Start and Stop the Mouse Clicking.";
@@ -33,13 +36,13 @@ struct Rig {
     FakeTimer timer;
     FakeMouse mouse;
     FakeCursor cursor;
-    ClickScheduler scheduler{host, timer, mouse, cursor};
+    ClickScheduler scheduler{host, timer, mouse, mouse, cursor};
 
     Rig() {
         mouse.clock = &host.steadyMicroseconds;
         timer.clock = &host.steadyMicroseconds;
         host.settings.howManyClicks = 0;
-        host.settings.fixedDelayInClicks = 10;
+        host.settings.fixedDelayInClicks = 100;
         host.settings.fixedDelayScale = 0;
     }
 
@@ -63,7 +66,7 @@ class ClickSchedulerTest : public ::testing::Test, protected Rig {};
 TEST_F(ClickSchedulerTest, StartArmsTheIntervalAndStopReturnsToIdle) {
     scheduler.StartStopClicking();
     EXPECT_EQ(host.statuses, std::vector<std::string>{kScheduled});
-    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>{10});
+    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>{100 - kLeadMs});
     EXPECT_EQ(host.icons, std::vector<bool>{true});
     EXPECT_EQ(scheduler.State(), SchedulerState::Running);
     EXPECT_TRUE(timer.precise) << "a run holds the timer precision";
@@ -111,7 +114,7 @@ TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
               (std::vector<std::string>{kScheduled, ClickText(1, 5, 6, 250, "Milli Second(s)"),
                                         ClickText(2, 5, 6, 250, "Milli Second(s)"), kAssignKey}));
     EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
-    EXPECT_EQ(timer.armings, (std::vector<std::uint32_t>{250, 250, 250}));
+    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>(3, 250 - kLeadMs));
     EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
     EXPECT_FALSE(timer.precise);
 }
@@ -143,7 +146,7 @@ struct UnitCase {
     int delayMode;
     int fixedValue, fixedUnit;
     int randomFrom, randomTo, randomUnit;
-    std::uint32_t armedMs;
+    int intervalMs;
     std::string textEnd;
 };
 
@@ -167,7 +170,7 @@ TEST_F(ClickSchedulerTest, UnitsScaleTheIntervalAndNameItInTheText) {
         host.settings.randomDelayScale = c.randomUnit;
         scheduler.StartStopClicking();
         RunArmedTicks(1);
-        EXPECT_EQ(timer.armings.back(), c.armedMs);
+        EXPECT_EQ(scheduler.IntervalMs(), c.intervalMs);
         EXPECT_EQ(host.LastStatus(),
                   "NOW - 1 Clicks Done, Last Click at X = 0 & Y = 0, "
                   "Next Click in " +
@@ -186,14 +189,14 @@ struct SeededRun {
 SeededRun ExpectedRun(std::uint32_t seed, int clicks) {
     CrtDraws draws(seed);
     SeededRun run;
-    run.armings.push_back(static_cast<std::uint32_t>(draws.Between(1, 3) * 1000));
+    run.armings.push_back(static_cast<std::uint32_t>(draws.Between(1, 3) * 1000) - kLeadMs);
     for (int i = 0; i < clicks; ++i) {
         const int x = draws.Between(100, 150);
         const int y = draws.Between(200, 240);
         run.points.push_back({x, y});
         run.pauses.push_back(static_cast<std::uint32_t>(draws.Between(50, 200)));
         if (i + 1 < clicks) {
-            run.armings.push_back(static_cast<std::uint32_t>(draws.Between(1, 3) * 1000));
+            run.armings.push_back(static_cast<std::uint32_t>(draws.Between(1, 3) * 1000) - kLeadMs);
         }
     }
     return run;
@@ -225,15 +228,16 @@ TEST_F(SeededRunTest, EveryPointPauseAndIntervalFollowsTheSeed) {
     EXPECT_EQ(timer.armings, expected.armings);
     EXPECT_EQ(cursor.moves, expected.points);
     EXPECT_EQ(mouse.Pauses(), expected.pauses);
-    for (std::uint32_t interval : timer.armings) {
-        EXPECT_TRUE(interval == 1000 || interval == 2000) << interval;
+    for (std::uint32_t wait : timer.armings) {
+        EXPECT_TRUE(wait + kLeadMs == 1000 || wait + kLeadMs == 2000) << wait;
     }
     // Each click text shows the interval drawn for the click after it.
     ASSERT_EQ(host.statuses.size(), 5u);
     for (int click = 1; click <= 3; ++click) {
         const Point& p = expected.points[click - 1];
-        EXPECT_EQ(host.statuses[click],
-                  ClickText(click, p.x, p.y, expected.armings[click] / 1000, "Second(s)"));
+        EXPECT_EQ(
+            host.statuses[click],
+            ClickText(click, p.x, p.y, (expected.armings[click] + kLeadMs) / 1000, "Second(s)"));
     }
     EXPECT_EQ(host.statuses[4], kPressKey);
 }
@@ -260,7 +264,7 @@ TEST_F(ClickSchedulerTest, NoClickKindSendsNothingButCountsAndReports) {
     scheduler.StartStopClicking();
     RunArmedTicks(1);
     EXPECT_TRUE(mouse.steps.empty());
-    EXPECT_EQ(host.LastStatus(), ClickText(1, 7, 8, 10, "Milli Second(s)"));
+    EXPECT_EQ(host.LastStatus(), ClickText(1, 7, 8, 100, "Milli Second(s)"));
 }
 
 TEST_F(ClickSchedulerTest, PauseBoundsReachTheSenderAtTheNextScheduling) {
@@ -294,7 +298,7 @@ TEST_F(ClickSchedulerTest, RefusedTimerHaltsUntilTheNextKeyPress) {
     timer.refuse = true;
     RunArmedTicks(1);
     EXPECT_EQ(host.stopMessages.size(), 2u);
-    EXPECT_EQ(host.LastStatus(), ClickText(1, 0, 0, 10, "Milli Second(s)"));
+    EXPECT_EQ(host.LastStatus(), ClickText(1, 0, 0, 100, "Milli Second(s)"));
     EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
 }
 
@@ -331,7 +335,7 @@ TEST_F(ClickSchedulerTest, IntervalsWithoutASoundValueAreNeverArmed) {
     host.settings.fixedDelayInClicks = 2147483647;
     host.settings.fixedDelayScale = 0;
     scheduler.StartStopClicking();
-    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>{2147483647u});
+    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>{2147483647u - kLeadMs});
 }
 
 TEST_F(ClickSchedulerTest, ATickWithoutAUsableUnitKeepsTheStatusLine) {
@@ -341,7 +345,7 @@ TEST_F(ClickSchedulerTest, ATickWithoutAUsableUnitKeepsTheStatusLine) {
     EXPECT_EQ(scheduler.ClicksDone(), 1);
     EXPECT_EQ(host.statuses, std::vector<std::string>{kScheduled});
     EXPECT_EQ(host.stopMessages, std::vector<std::string>{kArmingFailure});
-    EXPECT_EQ(scheduler.IntervalMs(), 10) << "the last armed interval is kept";
+    EXPECT_EQ(scheduler.IntervalMs(), 100) << "the last armed interval is kept";
     EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
 }
 
@@ -399,7 +403,7 @@ TEST(KeyPressInsideABox, AStopAndAStartInsideATicksBoxLeaveTheNewRunAlone) {
     EXPECT_EQ(rig.host.LastStatus(), kScheduled) << "the interrupted tick wrote its text";
     EXPECT_TRUE(rig.host.icons.back());
     EXPECT_TRUE(rig.timer.precise);
-    EXPECT_EQ(rig.timer.armings.back(), 10u);
+    EXPECT_EQ(rig.timer.armings.back(), 100u - kLeadMs);
 }
 
 // Timer 1 as a window timer behaves: never sooner than 10 ms, and late by what it is given.
@@ -414,8 +418,10 @@ protected:
     }
 
     void FireLate(std::int64_t latenessMicroseconds) {
-        const std::int64_t wait = std::max<std::int64_t>(std::int64_t{timer.armings.back()} * 1000,
-                                                         kTimerMinimumMicroseconds);
+        const std::int64_t wait =
+            timer.immediate ? 0
+                            : std::max<std::int64_t>(std::int64_t{timer.armings.back()} * 1000,
+                                                     kTimerMinimumMicroseconds);
         host.steadyMicroseconds = timer.armedAt + wait + latenessMicroseconds;
         scheduler.OnClickTimer();
     }
@@ -438,9 +444,9 @@ TEST_F(ClickTiming, TheTimersLatenessDoesNotAddUpOverAThousandClicks) {
 
 TEST_F(ClickTiming, ATickBeforeItsClickIsDueOnlyWaitsOn) {
     scheduler.StartStopClicking();
-    FireLate(-5000);
+    FireLate(-30000);
     EXPECT_TRUE(mouse.steps.empty());
-    EXPECT_EQ(timer.armings.back(), 5u);
+    EXPECT_EQ(timer.armings.back(), 30u);
     FireLate(0);
     EXPECT_EQ(scheduler.ClicksDone(), 1);
 
@@ -451,7 +457,7 @@ TEST_F(ClickTiming, ATickBeforeItsClickIsDueOnlyWaitsOn) {
     host.steadyMicroseconds += 100;
     scheduler.OnClickTimer();
     EXPECT_EQ(scheduler.ClicksDone(), 0);
-    EXPECT_EQ(timer.armings.back(), 100u);
+    EXPECT_EQ(timer.armings.back(), 100u - kLeadMs);
 }
 
 TEST_F(ClickTiming, AStallGivesOneLateClickAndTheCadenceResumesFromIt) {
@@ -459,7 +465,7 @@ TEST_F(ClickTiming, AStallGivesOneLateClickAndTheCadenceResumesFromIt) {
     FireLate(0);
     FireLate(2000000);
     EXPECT_EQ(scheduler.ClicksDone(), 2) << "no catching up";
-    EXPECT_EQ(timer.armings.back(), 100u);
+    EXPECT_EQ(timer.armings.back(), 100u - kLeadMs) << "a stall teaches the timer's lead nothing";
     FireLate(0);
     FireLate(0);
     const std::vector<std::int64_t> presses = mouse.LeftPressTimes();
@@ -468,13 +474,28 @@ TEST_F(ClickTiming, AStallGivesOneLateClickAndTheCadenceResumesFromIt) {
     EXPECT_EQ(presses[3] - presses[2], 130000);
 }
 
-TEST_F(ClickTiming, IntervalsBelowTheTimersMinimumNeverBurst) {
-    host.settings.fixedDelayInClicks = 4;
+TEST_F(ClickTiming, ClicksFasterThanTheTimerComeOnTimeInSlicesUntilAKeyPress) {
+    constexpr std::int64_t kClicksPerSlice = ClickScheduler::kSliceMicroseconds / 1000;
+    host.settings.fixedDelayInClicks = 1;
     host.settings.pressReleaseMin = 0;
     host.settings.pressReleaseMax = 0;
     scheduler.StartStopClicking();
-    for (int click = 0; click < 50; ++click) FireLate(200);
-    EXPECT_EQ(timer.armings, std::vector<std::uint32_t>(51, 4u));
+    EXPECT_EQ(RunArmedTicks(4), 4);
+
+    const std::vector<std::int64_t> presses = mouse.LeftPressTimes();
+    ASSERT_EQ(presses.size(), static_cast<std::size_t>(4 * kClicksPerSlice));
+    for (std::size_t i = 0; i < presses.size(); ++i) {
+        EXPECT_EQ(presses[i], static_cast<std::int64_t>(i + 1) * 1000) << i;
+    }
+    EXPECT_TRUE(timer.armings.empty()) << "the window timer cannot keep a 1 ms wait";
+    EXPECT_EQ(timer.continuations, 5) << "each slice hands back to the message loop once";
+    EXPECT_EQ(host.statuses.size(), presses.size() + 1) << "every click is reported";
+
+    // Pressed between the second and the third click of the next slice.
+    mouse.pressAt = host.steadyMicroseconds + 2500;
+    RunArmedTicks(1);
+    EXPECT_EQ(mouse.LeftPressTimes().size(), presses.size() + 2);
+    EXPECT_FALSE(timer.immediate) << "the tick must come back after the press is handled";
 }
 
 TEST_F(ClickTiming, TheNextClickComesOneIntervalAfterARefusalBoxCloses) {
@@ -486,7 +507,7 @@ TEST_F(ClickTiming, TheNextClickComesOneIntervalAfterARefusalBoxCloses) {
         host.refuse = true;
         host.duringRefresh = [&] { host.steadyMicroseconds += boxMicroseconds; };
         FireLate(0);
-        EXPECT_EQ(timer.armings.back(), 100u);
+        EXPECT_EQ(timer.armings.back(), 100u - kLeadMs);
     }
 }
 

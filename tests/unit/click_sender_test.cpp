@@ -49,7 +49,7 @@ TEST_F(ClickSenderTest, EachKindSendsItsRecordsWithSeededPausesBetween) {
         SCOPED_TRACE(c.kind);
         mouse.steps.clear();
         random.Seed(kSeed);
-        sender.Click(c.kind, mouse, random);
+        sender.Click(c.kind, mouse, mouse, random);
 
         EXPECT_EQ(mouse.Buttons(), c.buttons);
         CrtDraws draws(kSeed);
@@ -76,7 +76,7 @@ TEST_F(ClickSenderTest, EachKindSendsItsRecordsWithSeededPausesBetween) {
 }
 
 TEST_F(ClickSenderTest, KindsOutsideTheFiveSendAndDrawNothing) {
-    for (int kind : {-1, 5, 100}) sender.Click(kind, mouse, random);
+    for (int kind : {-1, 5, 100}) sender.Click(kind, mouse, mouse, random);
     EXPECT_TRUE(mouse.steps.empty());
     EXPECT_EQ(random.Next(), CrtDraws(kSeed).Next());
 }
@@ -86,7 +86,7 @@ TEST_F(ClickSenderTest, PauseBoundsThatLeaveNoChoice) {
     sender.pressReleaseMax = 0;
     sender.doubleClickMin = 0;
     sender.doubleClickMax = 0;
-    sender.Click(kLeftDoubleClick, mouse, random);
+    sender.Click(kLeftDoubleClick, mouse, mouse, random);
     ExpectPauses({0, 0, 0});
 
     mouse.steps.clear();
@@ -94,13 +94,13 @@ TEST_F(ClickSenderTest, PauseBoundsThatLeaveNoChoice) {
     sender.pressReleaseMax = 100;
     sender.doubleClickMin = 80;  // above its maximum: the minimum wins
     sender.doubleClickMax = 10;
-    sender.Click(kRightDoubleClick, mouse, random);
+    sender.Click(kRightDoubleClick, mouse, mouse, random);
     ExpectPauses({100, 80, 100});
 
     mouse.steps.clear();
     sender.pressReleaseMin = 50;
     sender.pressReleaseMax = 51;
-    for (int i = 0; i < 20; ++i) sender.Click(kLeftClick, mouse, random);
+    for (int i = 0; i < 20; ++i) sender.Click(kLeftClick, mouse, mouse, random);
     EXPECT_EQ(mouse.Pauses(), std::vector<std::uint32_t>(20, 50));
 }
 
@@ -109,9 +109,28 @@ TEST_F(ClickSenderTest, NegativePausesDoNotWait) {
     sender.pressReleaseMax = -400;
     sender.doubleClickMin = -1;
     sender.doubleClickMax = -1;
-    sender.Click(kLeftDoubleClick, mouse, random);
+    sender.Click(kLeftDoubleClick, mouse, mouse, random);
     ExpectPauses({0, 0, 0});
     EXPECT_EQ(mouse.Buttons().size(), 4u);
+}
+
+TEST_F(ClickSenderTest, AKeyPressEndsAHoldOrAGapAtOnceAndNothingMoreIsSent) {
+    using enum ButtonEvent;
+    std::int64_t clock = 0;
+    mouse.clock = &clock;
+    mouse.pressAt = 1000000;  // one second in
+    sender.pressReleaseMin = sender.pressReleaseMax = 20000;
+    sender.Click(kLeftDoubleClick, mouse, mouse, random);
+    EXPECT_EQ(mouse.Buttons(), (std::vector<ButtonEvent>{LeftDown, LeftUp}));
+    EXPECT_EQ(mouse.steps.back().at, 1000000) << "the button went up when the key was pressed";
+
+    clock = 0;
+    mouse.steps.clear();
+    sender.pressReleaseMin = sender.pressReleaseMax = 0;
+    sender.doubleClickMin = sender.doubleClickMax = 20000;
+    sender.Click(kRightDoubleClick, mouse, mouse, random);
+    EXPECT_EQ(mouse.Buttons(), (std::vector<ButtonEvent>{RightDown, RightUp}))
+        << "the second click followed the press";
 }
 
 }  // namespace

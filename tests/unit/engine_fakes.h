@@ -1,8 +1,10 @@
 #pragma once
 // Recording fakes of the engine's ports.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,16 +30,22 @@ inline void RunOnce(std::function<void()>& action) {
     now();
 }
 
-// The pauses move the clock on, when there is one.
-class FakeMouse : public MousePort {
+// The mouse and the waits between its events, on one clock that the waits move on, when there
+// is one. A key press comes when the clock reaches pressAt and ends the wait it falls in.
+class FakeMouse : public MousePort, public WaitPort {
 public:
     void SendButton(ButtonEvent event, std::uintptr_t extraInfo) override {
-        steps.push_back({false, event, extraInfo, 0, clock != nullptr ? *clock : 0});
+        steps.push_back({false, event, extraInfo, 0, Now()});
     }
-    void Sleep(std::uint32_t milliseconds) override {
-        steps.push_back({true, {}, 0, milliseconds, clock != nullptr ? *clock : 0});
-        if (clock != nullptr) *clock += std::int64_t{milliseconds} * 1000;
+    bool Pause(std::uint32_t milliseconds) override {
+        steps.push_back({true, {}, 0, milliseconds, Now()});
+        return WaitFor(Now() + std::int64_t{milliseconds} * 1000);
     }
+    bool WaitUntil(std::int64_t steadyMicroseconds) override {
+        dueWaits.push_back(steadyMicroseconds - Now());
+        return WaitFor(steadyMicroseconds);
+    }
+    bool KeyPressPending() override { return pressAt && Now() >= *pressAt; }
 
     std::vector<ButtonEvent> Buttons() const {
         std::vector<ButtonEvent> buttons;
@@ -62,7 +70,21 @@ public:
     }
 
     std::vector<MouseStep> steps;
+    std::vector<std::int64_t> dueWaits;  // the precise waits for a click's due time
     std::int64_t* clock = nullptr;
+    std::optional<std::int64_t> pressAt;
+
+private:
+    std::int64_t Now() const { return clock != nullptr ? *clock : 0; }
+    // As the real wait does, a press already waiting ends it before the time is looked at.
+    bool WaitFor(std::int64_t until) {
+        if (pressAt && std::max(Now(), until) >= *pressAt) {
+            if (clock != nullptr) *clock = std::max(*clock, *pressAt);
+            return false;
+        }
+        if (clock != nullptr) *clock = std::max(*clock, until);
+        return true;
+    }
 };
 
 class FakeCursor : public CursorPort {
@@ -94,6 +116,14 @@ class FakeTimer : public ClickTimerPort {
 public:
     bool Arm(std::uint32_t milliseconds) override {
         armings.push_back(milliseconds);
+        immediate = false;
+        if (clock != nullptr) armedAt = *clock;
+        armed = !refuse;
+        return !refuse;
+    }
+    bool ArmNow() override {
+        ++continuations;
+        immediate = true;
         if (clock != nullptr) armedAt = *clock;
         armed = !refuse;
         return !refuse;
@@ -104,12 +134,15 @@ public:
 
     // When it fires if the platform is that many microseconds late.
     std::int64_t FiresAt(std::int64_t latenessMicroseconds = 0) const {
-        return armedAt + std::int64_t{armings.back()} * 1000 + latenessMicroseconds;
+        const std::int64_t wait = immediate ? 0 : std::int64_t{armings.back()} * 1000;
+        return armedAt + wait + latenessMicroseconds;
     }
 
     bool refuse = false;
     bool armed = false;
     bool precise = false;
+    bool immediate = false;  // armed to come back at once, not for a wait
+    int continuations = 0;
     std::vector<std::uint32_t> armings;
     const std::int64_t* clock = nullptr;
     std::int64_t armedAt = 0;

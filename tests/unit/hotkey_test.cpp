@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "memory_store.h"
+#include "ui/hotkey_latch.h"
 #include "ui/hotkey_modifiers.h"
 #include "ui/hotkey_store.h"
 
@@ -24,6 +25,23 @@ TEST(HotKeyModifiers, SwapShiftAndAltKeepCtrlAndDropEverythingElse) {
     for (std::uint16_t flags = 0; flags < 8; ++flags) {
         EXPECT_EQ(ToControlModifiers(ToRegistrationModifiers(flags)), flags);
     }
+}
+
+TEST(HotKeyLatch, AKeyHeldDownIsOnePressUntilItIsSeenUp) {
+    constexpr std::uint16_t kF8 = 0x77;
+    HotKeyLatch latch;
+    EXPECT_TRUE(latch.Press(kF8));
+    for (int repeat = 0; repeat < 11; ++repeat) {
+        latch.SeenDown(true);
+        EXPECT_FALSE(latch.Press(kF8)) << repeat;
+    }
+    EXPECT_TRUE(latch.Press(0x76)) << "another key is a press of its own";
+    latch.SeenDown(false);
+    EXPECT_FALSE(latch.HeldKey().has_value());
+    EXPECT_TRUE(latch.Press(kF8)) << "after the key went up, the next press counts";
+    latch.SeenDown(false);
+    EXPECT_TRUE(latch.Press(0));
+    EXPECT_TRUE(latch.Press(0)) << "a message that names no key is never a repeat";
 }
 
 TEST(HotKeyStore, StoresTheCodeAndRegistrationFormAndLoadsBothForms) {
