@@ -8,10 +8,19 @@ namespace quorvel::win {
 namespace {
 
 constexpr UINT kTimerResolutionMs = 1;
+// A posted message is taken before input, painting and timers, so a run that only ever came
+// back on posted messages would hold all three back.
+constexpr UINT kOvertaken = QS_INPUT | QS_PAINT | QS_TIMER;
+
+// The one timer of this thread whose continuation waits for the queue.
+WindowTimer* waitingForTheQueue = nullptr;
 
 }  // namespace
 
-WindowTimer::~WindowTimer() { ReleasePrecision(); }
+WindowTimer::~WindowTimer() {
+    StopWaitingForTheQueue();
+    ReleasePrecision();
+}
 
 bool WindowTimer::Arm(std::uint32_t milliseconds) {
     // Without a window SetTimer would make a thread timer under a new id that Kill cannot reach.
@@ -20,8 +29,51 @@ bool WindowTimer::Arm(std::uint32_t milliseconds) {
     return SetTimer(window_, id_, milliseconds, nullptr) != 0;
 }
 
+bool WindowTimer::ArmNow() {
+    if (window_ == nullptr) return false;
+    if (continuationDue_) return true;
+    if (HIWORD(GetQueueStatus(kOvertaken)) == 0) return PostContinuation();
+    // Something waits that the message would overtake: it is posted once the thread has taken
+    // the next message, whichever loop takes it. The timer stands by in case none comes.
+    if (queueHook_ == nullptr) {
+        queueHook_ = SetWindowsHookExA(WH_GETMESSAGE, &WindowTimer::OnMessageTaken, nullptr,
+                                       GetCurrentThreadId());
+    }
+    if (queueHook_ != nullptr) waitingForTheQueue = this;
+    continuationDue_ = true;
+    return Arm(0);
+}
+
+LRESULT CALLBACK WindowTimer::OnMessageTaken(int code, WPARAM removal, LPARAM message) {
+    if (code == HC_ACTION && removal == PM_REMOVE && waitingForTheQueue != nullptr) {
+        WindowTimer* timer = waitingForTheQueue;
+        waitingForTheQueue = nullptr;
+        timer->continuationDue_ = timer->PostContinuation();
+    }
+    return CallNextHookEx(nullptr, code, removal, message);
+}
+
+bool WindowTimer::PostContinuation() {
+    continuationDue_ = PostMessageA(window_, kContinueMessage, id_, 0) != FALSE;
+    return continuationDue_;
+}
+
+bool WindowTimer::TakeContinuation() {
+    if (!continuationDue_ || waitingForTheQueue == this) return false;
+    continuationDue_ = false;
+    return true;
+}
+
 void WindowTimer::Kill() {
     KillTimer(window_, id_);  // killing a timer that is not armed is harmless
+    continuationDue_ = false;
+    if (waitingForTheQueue == this) waitingForTheQueue = nullptr;
+}
+
+void WindowTimer::StopWaitingForTheQueue() {
+    if (waitingForTheQueue == this) waitingForTheQueue = nullptr;
+    if (queueHook_ != nullptr) UnhookWindowsHookEx(queueHook_);
+    queueHook_ = nullptr;
 }
 
 void WindowTimer::HoldPrecision() {
@@ -32,6 +84,8 @@ void WindowTimer::HoldPrecision() {
 }
 
 void WindowTimer::ReleasePrecision() {
+    // The hook only ever serves a run.
+    StopWaitingForTheQueue();
     if (!holdsPrecision_) return;
     timeEndPeriod(kTimerResolutionMs);
     holdsPrecision_ = false;

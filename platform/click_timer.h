@@ -1,5 +1,6 @@
 #pragma once
-// A window timer that delivers WM_TIMER with its id to the window that owns it, and the
+// What wakes the click tick: a window timer that delivers WM_TIMER with its id to the window
+// that owns it, or a message the window posts to itself to come back at once; and the
 // process-wide timer precision that a clicking run asks for.
 
 #include <windows.h>
@@ -10,6 +11,9 @@ namespace quorvel::win {
 
 class WindowTimer final : public ClickTimerPort {
 public:
+    // Posted to the window to wake the tick at once; the window hands it to TakeContinuation.
+    static constexpr UINT kContinueMessage = WM_APP + 1;
+
     WindowTimer(HWND window, UINT_PTR id) : window_(window), id_(id) {}
     ~WindowTimer() override;
     WindowTimer(const WindowTimer&) = delete;
@@ -19,14 +23,25 @@ public:
     void SetWindow(HWND window) { window_ = window; }
 
     bool Arm(std::uint32_t milliseconds) override;
+    bool ArmNow() override;
     void Kill() override;
     void HoldPrecision() override;
     void ReleasePrecision() override;
 
+    // For kContinueMessage: true when it is the one ArmNow asked for and no Kill came since.
+    bool TakeContinuation();
+
 private:
+    static LRESULT CALLBACK OnMessageTaken(int code, WPARAM removal, LPARAM message);
+    bool PostContinuation();
+    void StopWaitingForTheQueue();
+
     HWND window_;
     UINT_PTR id_;
     bool holdsPrecision_ = false;
+    bool continuationDue_ = false;
+    // Set while the continuation waits for the thread to take its next message.
+    HHOOK queueHook_ = nullptr;
 };
 
 }  // namespace quorvel::win

@@ -13,6 +13,4 @@ void SendInputMouse::SendButton(ButtonEvent event, std::uintptr_t extraInfo) {
     SendInput(1, &input, sizeof(INPUT));  // a refused record is not reported or repeated
 }
 
-void SendInputMouse::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
-
 }  // namespace quorvel::win

@@ -8,7 +8,6 @@ namespace quorvel::win {
 class SendInputMouse final : public MousePort {
 public:
     void SendButton(ButtonEvent event, std::uintptr_t extraInfo) override;
-    void Sleep(std::uint32_t milliseconds) override;
 };
 
 }  // namespace quorvel::win

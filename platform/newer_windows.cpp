@@ -7,6 +7,8 @@ namespace {
 // Named here rather than taken from the headers, which offer them only to newer targets.
 constexpr DWORD kSearchSystem32 = 0x800;
 constexpr DWORD kMessageFilterAllow = 1;
+constexpr DWORD kCreateWaitableTimerHighResolution = 0x2;
+constexpr UINT kModNoRepeat = 0x4000;
 
 using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
 using ChangeWindowMessageFilterExCall = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
@@ -48,6 +50,25 @@ void KeepTimerResolutionWhileHidden() {
     state.StateMask = 0;
     // A system that does not know the class refuses it; the timers then work as they are.
     setProcessInformation(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof(state));
+}
+
+HANDLE CreateHighResolutionTimer() {
+    // Older systems refuse the flag they do not know.
+    return CreateWaitableTimerExW(nullptr, nullptr, kCreateWaitableTimerHighResolution,
+                                  TIMER_ALL_ACCESS);
+}
+
+UINT NoRepeatModifier() {
+    OSVERSIONINFOEXW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    version.dwMajorVersion = 6;
+    version.dwMinorVersion = 1;
+    DWORDLONG condition = 0;
+    condition = VerSetConditionMask(condition, VER_MAJORVERSION, VER_GREATER_EQUAL);
+    condition = VerSetConditionMask(condition, VER_MINORVERSION, VER_GREATER_EQUAL);
+    const bool seven =
+        VerifyVersionInfoW(&version, VER_MAJORVERSION | VER_MINORVERSION, condition) != FALSE;
+    return seven ? kModNoRepeat : 0;
 }
 
 }  // namespace quorvel::win

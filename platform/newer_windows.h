@@ -19,4 +19,12 @@ bool AdmitFromLowerIntegrity(HWND window, UINT message);
 // throttling, and nothing happens there.
 void KeepTimerResolutionWhileHidden();
 
+// A one-shot waitable timer that sleeps to the fraction of a millisecond without a coarser
+// system timer resolution (Windows 10 version 1803 on); null where Windows has none.
+HANDLE CreateHighResolutionTimer();
+
+// The hot-key modifier that keeps a held key from repeating its hot-key message, where Windows
+// knows it (7 on); 0 elsewhere, where registering with it would fail.
+UINT NoRepeatModifier();
+
 }  // namespace quorvel::win

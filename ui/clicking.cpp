@@ -1,9 +1,10 @@
 // What the click engine asks of the main window: the settings as the controls hold them, the
-// status line, the running indication and the shortcut key's name.
+// status line, the running indication, the shortcut key's name, and the waits inside a run that
+// a press of the shortcut key ends.
 
 #include "ui/dlg_clicker.h"
 
-#include <chrono>
+#include <algorithm>
 #include <ctime>
 
 #include "platform/local_time.h"
@@ -41,9 +42,36 @@ void CDlgClicker::ShowStopMessage(const std::string& text) {
 
 std::int64_t CDlgClicker::CalendarSeconds() { return std::time(nullptr); }
 
-std::int64_t CDlgClicker::SteadyMicroseconds() {
-    using namespace std::chrono;
-    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+std::int64_t CDlgClicker::SteadyMicroseconds() { return quorvel::win::SteadyMicroseconds(); }
+
+bool CDlgClicker::Pause(std::uint32_t milliseconds) {
+    return WaitUntil(SteadyMicroseconds() + std::int64_t{milliseconds} * 1000);
+}
+
+bool CDlgClicker::WaitUntil(std::int64_t steadyMicroseconds) {
+    for (;;) {
+        if (KeyPressPending()) return false;
+        // The held key's timer cannot run inside a tick, so a wait looks at the key as often.
+        std::int64_t until = steadyMicroseconds;
+        if (hotKeyLatch_.HeldKey()) {
+            until = std::min(until, SteadyMicroseconds() + kHeldKeyPollMs * 1000);
+        }
+        if (preciseWait_.WaitUntil(until) && until == steadyMicroseconds) return true;
+    }
+}
+
+bool CDlgClicker::KeyPressPending() {
+    MSG msg;
+    // Posted messages only: peeking must not deliver other programs' sent messages in the middle
+    // of a tick.
+    constexpr UINT kPosted = PM_QS_POSTMESSAGE;
+    while (PeekMessageA(&msg, hwnd(), WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE | kPosted)) {
+        if (!hotKeyLatch_.IsRepeat(HIWORD(msg.lParam))) return true;
+        // A repeat of the key still held, dropped here as its handler would drop it.
+        PeekMessageA(&msg, hwnd(), WM_HOTKEY, WM_HOTKEY, PM_REMOVE | kPosted);
+    }
+    if (hotKeyLatch_.HeldKey()) WatchHeldKey();
+    return false;
 }
 
 }  // namespace quorvel::ui

@@ -72,7 +72,7 @@ CDlgClicker::CDlgClicker(quorvel::store::SettingsStore& store)
       m_hotKeyStore(store),
       store_(store),
       clickTimer_(nullptr, kClickTimerId),
-      scheduler_(*this, clickTimer_, mouse_, cursor_) {
+      scheduler_(*this, clickTimer_, mouse_, static_cast<quorvel::WaitPort&>(*this), cursor_) {
     ApplySettings(FirstRunSettings());
 }
 
@@ -148,6 +148,9 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case kTrayCallbackMessage:
         result = OnTrayNotify(wParam, lParam);
         return true;
+    case quorvel::win::WindowTimer::kContinueMessage:
+        if (clickTimer_.TakeContinuation()) scheduler_.OnClickTimer();
+        return true;
     case WM_DESTROY:
         OnDestroy();
         return false;  // the dialog's own destroy handling follows
@@ -217,7 +220,7 @@ bool CDlgClicker::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRES
         DestroyWindow();
         break;
     case WM_HOTKEY:
-        StartStopClicking();
+        OnHotKey(lParam);
         break;
     case kHelpMessage:
         ShowHelpMessage();
@@ -260,6 +263,8 @@ void CDlgClicker::OnTimer(UINT_PTR timerId) {
         scheduler_.OnClickTimer();
     } else if (timerId == kCursorReadoutTimerId) {
         ShowCursorPosition();
+    } else if (timerId == kHeldKeyTimerId) {
+        WatchHeldKey();
     }
 }
 

@@ -16,10 +16,12 @@
 #include "platform/dialog.h"
 #include "platform/handles.h"
 #include "platform/mouse_input.h"
+#include "platform/precise_wait.h"
 #include "platform/screen_metrics.h"
 #include "platform/tooltip.h"
 #include "store/settings_keys.h"
 #include "store/settings_store.h"
+#include "ui/hotkey_latch.h"
 #include "ui/hotkey_store.h"
 #include "ui/shortcut_key_ctrl.h"
 #include "ui/tray_entry.h"
@@ -27,7 +29,9 @@
 
 namespace quorvel::ui {
 
-class CDlgClicker : public quorvel::win::Dialog, private quorvel::SchedulerHost {
+class CDlgClicker : public quorvel::win::Dialog,
+                    private quorvel::SchedulerHost,
+                    private quorvel::WaitPort {
 public:
     explicit CDlgClicker(quorvel::store::SettingsStore& store);
     ~CDlgClicker() override;
@@ -45,6 +49,9 @@ protected:
 private:
     static constexpr UINT_PTR kClickTimerId = 1;
     static constexpr UINT_PTR kCursorReadoutTimerId = 2;
+    static constexpr UINT_PTR kHeldKeyTimerId = 3;
+    // As often as a window timer can fire.
+    static constexpr UINT kHeldKeyPollMs = USER_TIMER_MINIMUM;
 
     // Start-up, the status line and message dispatch (dlg_clicker.cpp).
     void ShowHelpMessage();
@@ -63,10 +70,13 @@ private:
     void ApplyStoredHotKey(int& assigned);
     void OnAssignHotKey();
     void OnClearHotKey();
+    void OnHotKey(LPARAM keys);
+    void WatchHeldKey();
 
     CShortcutKeyCtrl m_ctrlHotKeyStartStopClicks;
     CHotKeyStore m_hotKeyStore;
     int m_bHotKeyAssigned = 0;
+    HotKeyLatch hotKeyLatch_;
 
     // Tray icon and window states (tray_and_window_states.cpp).
     BOOL AddTrayIcon();
@@ -175,7 +185,11 @@ private:
     void ShowStopMessage(const std::string& text) override;
     std::int64_t CalendarSeconds() override;
     std::int64_t SteadyMicroseconds() override;
+    bool Pause(std::uint32_t milliseconds) override;
+    bool WaitUntil(std::int64_t steadyMicroseconds) override;
+    bool KeyPressPending() override;
 
+    quorvel::win::PreciseWait preciseWait_;
     quorvel::win::SendInputMouse mouse_;
     quorvel::win::SystemCursor cursor_;
     quorvel::win::WindowTimer clickTimer_;

@@ -8,6 +8,7 @@
 #include "engine/status_texts.h"
 #include "engine/text_format.h"
 #include "platform/message_box.h"
+#include "platform/newer_windows.h"
 #include "platform/win_app.h"
 #include "store/settings_keys.h"
 
@@ -41,7 +42,9 @@ void CDlgClicker::ApplyStoredHotKey(int& assigned) {
     if (key.virtualKey == 0) return;
 
     assigned = 1;
-    if (!RegisterHotKey(mainWindow, kStartStopHotKeyId, key.registrationFlags, key.virtualKey)) {
+    // The no-repeat flag is asked for, never stored: the stored modifiers stay as they were.
+    const UINT modifiers = key.registrationFlags | quorvel::win::NoRepeatModifier();
+    if (!RegisterHotKey(mainWindow, kStartStopHotKeyId, modifiers, key.virtualKey)) {
         const DWORD error = GetLastError();
         quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kRegisterFailedText, error),
                                      MB_OK | MB_ICONSTOP);
@@ -61,6 +64,19 @@ void CDlgClicker::OnAssignHotKey() {
     }
     ApplyStoredHotKey(m_bHotKeyAssigned);
     SetStatus(quorvel::IdleStatusText(m_bHotKeyAssigned != 0, HotKeyText()));
+}
+
+void CDlgClicker::OnHotKey(LPARAM keys) {
+    if (!hotKeyLatch_.Press(HIWORD(keys))) return;
+    // Looked at until it is up; a start or stop may open a box, whose loop runs this timer too.
+    SetTimer(hwnd(), kHeldKeyTimerId, kHeldKeyPollMs, nullptr);
+    StartStopClicking();
+}
+
+void CDlgClicker::WatchHeldKey() {
+    const std::optional<std::uint16_t> key = hotKeyLatch_.HeldKey();
+    if (key) hotKeyLatch_.SeenDown((GetAsyncKeyState(*key) & 0x8000) != 0);
+    if (!hotKeyLatch_.HeldKey()) KillTimer(hwnd(), kHeldKeyTimerId);
 }
 
 void CDlgClicker::OnClearHotKey() {

@@ -197,5 +197,55 @@ TEST_F(ShortcutKey, CombinationHeldByAnotherProgramIsReportedAtAssignAndAtEveryS
         << restarted.Text(id::kStatusLine);
 }
 
+// Runs started and stopped with Ctrl + Shift + F7, as a person presses it.
+class ShortcutKeyPresses : public ShortcutKey {
+protected:
+    static constexpr UINT kModifiers = MOD_CONTROL | MOD_SHIFT;
+
+    // Clicks at the cursor every 100 ms, each press held as long as the store says.
+    void LaunchWithHold(int holdMs) {
+        RegistryProbe::Write("Settings", kKeyValue, VK_F7);
+        RegistryProbe::Write("Settings", kModValue, kModifiers);
+        for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
+            RegistryProbe::Write("Settings", pause, holdMs);
+        }
+        ASSERT_NO_FATAL_FAILURE(Launch());
+        window().Type(id::kFixedDelay, "100");
+        window().Click(id::kUntilStoppedRadio);
+        recorder_ = std::make_unique<ClickRecorder>(kRecorderArea);
+        ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
+    }
+
+    const std::string idleText_ = PressKeyText(kModifiers, VK_F7);
+    std::unique_ptr<ClickRecorder> recorder_;
+};
+
+TEST_F(ShortcutKeyPresses, AKeyHeldDownStartsOnceHoweverOftenItRepeats) {
+    ASSERT_NO_FATAL_FAILURE(LaunchWithHold(0));
+
+    ASSERT_TRUE(PressCombination(kModifiers, VK_F7, 12));
+    EXPECT_TRUE(recorder_->WaitForEvents(4, kPromptMs))
+        << "the run is off after a held key: " << window().Text(id::kStatusLine);
+
+    ASSERT_TRUE(PressCombination(kModifiers, VK_F7));
+    EXPECT_TRUE(StatusBecomes(idleText_)) << window().Text(id::kStatusLine);
+}
+
+TEST_F(ShortcutKeyPresses, APressDuringALongHoldLiftsTheButtonAtOnceAndStopsTheRun) {
+    constexpr int kHoldMs = 20000;
+    constexpr DWORD kWellWithinTheHoldMs = 5000;
+    ASSERT_NO_FATAL_FAILURE(LaunchWithHold(kHoldMs));
+
+    ASSERT_TRUE(PressCombination(kModifiers, VK_F7));
+    ASSERT_TRUE(recorder_->WaitForEvents(1, kPromptMs)) << "the run never pressed the button";
+    ASSERT_TRUE(PressCombination(kModifiers, VK_F7));
+
+    ASSERT_TRUE(recorder_->WaitForEvents(2, kWellWithinTheHoldMs))
+        << "the button stayed down after the press";
+    EXPECT_EQ(recorder_->events()[1].message, static_cast<UINT>(WM_LBUTTONUP));
+    EXPECT_TRUE(StatusBecomes(idleText_)) << window().Text(id::kStatusLine);
+    EXPECT_FALSE(recorder_->WaitForEvents(3, 1000)) << "a click followed the stop";
+}
+
 }  // namespace
 }  // namespace quorvel::test

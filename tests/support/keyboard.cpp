@@ -26,10 +26,11 @@ std::vector<WORD> KeysOf(UINT modifiers, WORD virtualKey) {
 
 }  // namespace
 
-bool PressCombination(UINT modifiers, WORD virtualKey) {
+bool PressCombination(UINT modifiers, WORD virtualKey, int keyDowns) {
     const std::vector<WORD> keys = KeysOf(modifiers, virtualKey);
     std::vector<INPUT> events;
     for (WORD key : keys) events.push_back(KeyEvent(key, 0));
+    for (int repeat = 1; repeat < keyDowns; ++repeat) events.push_back(KeyEvent(virtualKey, 0));
     for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
         events.push_back(KeyEvent(*key, KEYEVENTF_KEYUP));
     }

@@ -7,9 +7,10 @@
 namespace quorvel::test {
 
 // Types a combination through the system's input queue, as a person's keyboard would: Ctrl,
-// Shift and Alt as the MOD_ flags name them, then the key, released in reverse order. False
-// when the system did not take every event (input blocked, or a desktop that refuses it).
-bool PressCombination(UINT modifiers, WORD virtualKey);
+// Shift and Alt as the MOD_ flags name them, then the key, released in reverse order. A key
+// held down repeats its key-down: keyDowns of them come before its key-up. False when the
+// system did not take every event (input blocked, or a desktop that refuses it).
+bool PressCombination(UINT modifiers, WORD virtualKey, int keyDowns = 1);
 
 // The keyboard layout's name of a key without the extended flag.
 std::string KeyName(WORD virtualKey);

@@ -49,7 +49,6 @@ protected:
 
 TEST_F(MouseInputTest, EachButtonPairArrivesInOrderAtTheCursor) {
     mouse.SendButton(ButtonEvent::LeftDown, kClickExtraInfo);
-    mouse.Sleep(10);
     mouse.SendButton(ButtonEvent::LeftUp, kClickExtraInfo);
     mouse.SendButton(ButtonEvent::RightDown, kClickExtraInfo);
     mouse.SendButton(ButtonEvent::RightUp, kClickExtraInfo);
