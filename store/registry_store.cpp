@@ -7,13 +7,28 @@
 #include <span>
 
 #include "store/profile_value.h"
-#include "platform/handles.h"
 
 namespace quorvel::store {
 
 namespace {
 
 bool IsUsableName(const char* name) { return name != nullptr && *name != '\0'; }
+
+int ReadValue(const win::UniqueKey& sectionKey, const char* key, int defaultValue) {
+    if (!sectionKey || !IsUsableName(key)) return defaultValue;
+    DWORD type = 0;
+    std::array<std::uint8_t, kDwordValueSize> data{};
+    DWORD size = static_cast<DWORD>(data.size());
+    // A longer value fails with ERROR_MORE_DATA; a shorter one or another type is refused by
+    // the decoding.
+    if (RegQueryValueExA(sectionKey.get(), key, nullptr, &type, data.data(), &size) !=
+            ERROR_SUCCESS ||
+        size > data.size()) {
+        return defaultValue;
+    }
+    static_assert(REG_DWORD == kDwordValueType);
+    return DecodeProfileInt(type, std::span(data).first(size), defaultValue);
+}
 
 }  // namespace
 
@@ -27,29 +42,27 @@ void RegistryStore::SetRoot(const std::string& company, const std::string& appli
 
 std::string RegistryStore::SectionPath(const char* section) const { return root_ + "\\" + section; }
 
-int RegistryStore::GetProfileInt(const char* section, const char* key, int defaultValue) {
-    if (!IsRooted() || !IsUsableName(section) || !IsUsableName(key)) return defaultValue;
-
+win::UniqueKey RegistryStore::OpenSection(const char* section) const {
+    if (!IsRooted() || !IsUsableName(section)) return {};
     // Opening, unlike creating, leaves a missing key missing.
     HKEY opened = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE,
                       &opened) != ERROR_SUCCESS) {
-        return defaultValue;
+        return {};
     }
-    win::UniqueKey sectionKey(opened);
+    return win::UniqueKey(opened);
+}
 
-    DWORD type = 0;
-    std::array<std::uint8_t, kDwordValueSize> data{};
-    DWORD size = static_cast<DWORD>(data.size());
-    // A longer value fails with ERROR_MORE_DATA; a shorter one or another type is refused by
-    // the decoding.
-    if (RegQueryValueExA(sectionKey.get(), key, nullptr, &type, data.data(), &size) !=
-            ERROR_SUCCESS ||
-        size > data.size()) {
-        return defaultValue;
+int RegistryStore::GetProfileInt(const char* section, const char* key, int defaultValue) {
+    const win::UniqueKey sectionKey = OpenSection(section);
+    return ReadValue(sectionKey, key, defaultValue);
+}
+
+void RegistryStore::GetProfileInts(const char* section, std::span<const ProfileRead> reads) {
+    const win::UniqueKey sectionKey = OpenSection(section);
+    for (const ProfileRead& read : reads) {
+        *read.value = ReadValue(sectionKey, read.key, read.defaultValue);
     }
-    static_assert(REG_DWORD == kDwordValueType);
-    return DecodeProfileInt(type, std::span(data).first(size), defaultValue);
 }
 
 WriteStatus RegistryStore::WriteProfileInt(const char* section, const char* key, int value) {

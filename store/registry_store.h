@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/handles.h"
 #include "store/settings_store.h"
 
 namespace quorvel::store {
@@ -21,10 +22,13 @@ public:
     bool IsRooted() const { return !root_.empty(); }
 
     int GetProfileInt(const char* section, const char* key, int defaultValue) override;
+    void GetProfileInts(const char* section, std::span<const ProfileRead> reads) override;
     WriteStatus WriteProfileInt(const char* section, const char* key, int value) override;
 
 private:
     std::string SectionPath(const char* section) const;
+    // The section's key opened for reading; empty when it is missing or cannot be read.
+    win::UniqueKey OpenSection(const char* section) const;
 
     std::string parentKey_;
     std::string root_;  // "<parent>\<company>\<application>", empty while unrooted

@@ -9,6 +9,7 @@
 #endif
 
 #include <cstdint>
+#include <span>
 
 namespace quorvel::store {
 
@@ -19,11 +20,25 @@ struct WriteStatus {
     explicit operator bool() const { return ok(); }
 };
 
+// One value of a batch read: its key, its default, and where it goes.
+struct ProfileRead {
+    const char* key;
+    int defaultValue;
+    int* value;
+};
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // Never fails: a missing or unreadable value gives defaultValue, and nothing is created.
     virtual int GetProfileInt(const char* section, const char* key, int defaultValue) = 0;
+    // Several values of one section, each as GetProfileInt reads it; a store may find the
+    // section once for all of them.
+    virtual void GetProfileInts(const char* section, std::span<const ProfileRead> reads) {
+        for (const ProfileRead& read : reads) {
+            *read.value = GetProfileInt(section, read.key, read.defaultValue);
+        }
+    }
     // Stores the value at once, visible to every later read in any process of the user.
     virtual WriteStatus WriteProfileInt(const char* section, const char* key, int value) = 0;
 };

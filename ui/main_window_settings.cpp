@@ -26,9 +26,13 @@ ClickSettings FirstRunSettings() {
 }
 
 void ReadPauseBounds(store::SettingsStore& settings, ClickSettings& into) {
-    for (const PauseKey& pause : kPauseKeys) {
-        into.*pause.member = store::ReadKey(settings, pause.key);
+    // Read at every scheduling, so in one batch: a fast run has a millisecond for all of it.
+    std::array<store::ProfileRead, kPauseKeys.size()> reads{};
+    for (std::size_t i = 0; i < kPauseKeys.size(); ++i) {
+        const store::SettingKey& key = kPauseKeys[i].key;
+        reads[i] = {key.name, key.defaultValue, &(into.*kPauseKeys[i].member)};
     }
+    settings.GetProfileInts(store::kSettingsSection, reads);
 }
 
 }  // namespace quorvel::ui

@@ -129,6 +129,23 @@ TEST_F(RegistryStoreTest, OnlyAFourByteDwordCountsAsAValue) {
     }
 }
 
+TEST_F(RegistryStoreTest, ABatchReadsEachValueAsASingleReadWould) {
+    const char text[] = "5";
+    PutRawValue("asString", REG_SZ, text, sizeof text);
+    ASSERT_TRUE(store.WriteProfileInt("Settings", "MDMU_MIN_DELAY", -3));
+    int present = 0, wrongType = 0, absent = 0;
+    const store::ProfileRead reads[] = {
+        {"MDMU_MIN_DELAY", 50, &present}, {"asString", 20, &wrongType}, {"absent", 70, &absent}};
+    store.GetProfileInts("Settings", reads);
+    EXPECT_EQ(present, -3);
+    EXPECT_EQ(wrongType, 20);
+    EXPECT_EQ(absent, 70);
+
+    store.GetProfileInts("Social", reads);
+    EXPECT_EQ(present, 50) << "a missing section gives every default";
+    EXPECT_FALSE(KeyExists((std::string(kCompanyPath) + "\\Quorvel\\Social").c_str()));
+}
+
 TEST_F(RegistryStoreTest, SectionsAreSeparateKeys) {
     ASSERT_TRUE(store.WriteProfileInt("Settings", "Googled", 7));
     ASSERT_TRUE(store.WriteProfileInt("Social", "Googled", 1));
