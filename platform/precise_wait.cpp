@@ -1,5 +1,6 @@
 #include "platform/precise_wait.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "platform/newer_windows.h"
@@ -7,9 +8,13 @@
 namespace quorvel::win {
 namespace {
 
-// What is left to spin through after a millisecond sleep; a sleep with 1 ms resolution may end
-// up to about that much late.
-constexpr std::int64_t kSpinMicroseconds = 1000;
+// Bounds of the spin at the end of a wait: a sleep that keeps to the millisecond ends at most
+// about that much late.
+constexpr std::int64_t kLeastSpinMicroseconds = 100;
+constexpr std::int64_t kMostSpinMicroseconds = 1000;
+// How quickly the spin shrinks again after a late sleep, per wait.
+constexpr std::int64_t kSpinShrinkMicroseconds = 10;
+constexpr std::int64_t kSpinMarginMicroseconds = 100;
 
 bool HotKeyWaiting() { return HIWORD(GetQueueStatus(QS_HOTKEY)) != 0; }
 
@@ -20,24 +25,17 @@ std::int64_t SteadyMicroseconds() {
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-PreciseWait::PreciseWait() : timer_(CreateHighResolutionTimer()) {}
+PreciseWait::PreciseWait()
+    : timer_(CreateHighResolutionTimer()), spinMicroseconds_(kMostSpinMicroseconds) {}
 
 bool PreciseWait::WaitUntil(std::int64_t steadyMicroseconds) {
     for (;;) {
-        const std::int64_t remaining = steadyMicroseconds - SteadyMicroseconds();
-        if (remaining <= 0) return true;
-        bool hotKey = false;
-        if (SleepOnTimer(remaining, hotKey)) {
-            if (hotKey) return false;
-            continue;
-        }
-        if (remaining > kSpinMicroseconds) {
-            const auto milliseconds = static_cast<DWORD>((remaining - kSpinMicroseconds) / 1000);
-            // MWMO_INPUTAVAILABLE: a hot key already seen but still queued ends the wait too.
-            if (MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_HOTKEY,
-                                            MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0) {
-                return false;
-            }
+        const std::int64_t now = SteadyMicroseconds();
+        if (now >= steadyMicroseconds) return true;
+        const std::int64_t sleepUntil = steadyMicroseconds - spinMicroseconds_;
+        if (sleepUntil - now >= 1000 || (timer_ && sleepUntil > now)) {
+            if (!Sleep(sleepUntil - now)) return false;
+            LearnLateness(SteadyMicroseconds() - sleepUntil);
             continue;
         }
         if (HotKeyWaiting()) return false;
@@ -45,22 +43,29 @@ bool PreciseWait::WaitUntil(std::int64_t steadyMicroseconds) {
     }
 }
 
-// False when there is no high-resolution timer to sleep on, or it could not be armed.
-bool PreciseWait::SleepOnTimer(std::int64_t remainingMicroseconds, bool& hotKey) {
-    if (!timer_) return false;
+bool PreciseWait::Sleep(std::int64_t microseconds) {
+    HANDLE timer = timer_.get();
+    DWORD handles = 0;
+    DWORD timeout = static_cast<DWORD>(std::min<std::int64_t>(microseconds / 1000, INFINITE - 1));
     // Relative, in 100 ns units: the steady clock, not the wall clock, says when it is time.
     LARGE_INTEGER due{};
-    due.QuadPart = -remainingMicroseconds * 10;
-    if (!SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, FALSE)) return false;
-    HANDLE timer = timer_.get();
-    const DWORD woken =
-        MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_HOTKEY, MWMO_INPUTAVAILABLE);
-    if (woken == WAIT_OBJECT_0 + 1) {
-        hotKey = true;
-        CancelWaitableTimer(timer);
-        return true;
+    due.QuadPart = -microseconds * 10;
+    if (timer_ && SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
+        handles = 1;
+        timeout = INFINITE;
     }
-    return woken == WAIT_OBJECT_0;
+    // MWMO_INPUTAVAILABLE: a hot key already seen but still queued ends the sleep too.
+    const DWORD woken =
+        MsgWaitForMultipleObjectsEx(handles, &timer, timeout, QS_HOTKEY, MWMO_INPUTAVAILABLE);
+    if (woken != WAIT_OBJECT_0 + handles) return true;
+    if (handles != 0) CancelWaitableTimer(timer);
+    return false;
+}
+
+void PreciseWait::LearnLateness(std::int64_t latenessMicroseconds) {
+    spinMicroseconds_ = std::clamp(std::max(latenessMicroseconds + kSpinMarginMicroseconds,
+                                            spinMicroseconds_ - kSpinShrinkMicroseconds),
+                                   kLeastSpinMicroseconds, kMostSpinMicroseconds);
 }
 
 }  // namespace quorvel::win
