@@ -3,14 +3,17 @@
 #include <timeapi.h>
 
 #include "platform/newer_windows.h"
+#include "platform/precise_wait.h"
 
 namespace quorvel::win {
 namespace {
 
 constexpr UINT kTimerResolutionMs = 1;
 // A posted message is taken before input, painting and timers, so a run that only ever came
-// back on posted messages would hold all three back.
+// back on posted messages would hold all three back. They get their turn at least this often,
+// which keeps the window answering and painting at the screen's pace.
 constexpr UINT kOvertaken = QS_INPUT | QS_PAINT | QS_TIMER;
+constexpr std::int64_t kQueueTurnMicroseconds = 15000;
 
 // The one timer of this thread whose continuation waits for the queue.
 WindowTimer* waitingForTheQueue = nullptr;
@@ -32,9 +35,11 @@ bool WindowTimer::Arm(std::uint32_t milliseconds) {
 bool WindowTimer::ArmNow() {
     if (window_ == nullptr) return false;
     if (continuationDue_) return true;
-    if (HIWORD(GetQueueStatus(kOvertaken)) == 0) return PostContinuation();
-    // Something waits that the message would overtake: it is posted once the thread has taken
-    // the next message, whichever loop takes it. The timer stands by in case none comes.
+    const std::int64_t now = SteadyMicroseconds();
+    if (HIWORD(GetQueueStatus(kOvertaken)) == 0) lastQueueTurn_ = now;
+    if (now - lastQueueTurn_ < kQueueTurnMicroseconds) return PostContinuation();
+    // What waits has had to wait long enough: the message is posted once the thread has taken
+    // the next one, whichever loop takes it. The timer stands by in case none comes.
     if (queueHook_ == nullptr) {
         queueHook_ = SetWindowsHookExA(WH_GETMESSAGE, &WindowTimer::OnMessageTaken, nullptr,
                                        GetCurrentThreadId());
@@ -48,6 +53,7 @@ LRESULT CALLBACK WindowTimer::OnMessageTaken(int code, WPARAM removal, LPARAM me
     if (code == HC_ACTION && removal == PM_REMOVE && waitingForTheQueue != nullptr) {
         WindowTimer* timer = waitingForTheQueue;
         waitingForTheQueue = nullptr;
+        timer->lastQueueTurn_ = SteadyMicroseconds();
         timer->continuationDue_ = timer->PostContinuation();
     }
     return CallNextHookEx(nullptr, code, removal, message);

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "engine/ports.h"
 
 namespace quorvel::win {
@@ -42,6 +44,8 @@ private:
     bool continuationDue_ = false;
     // Set while the continuation waits for the thread to take its next message.
     HHOOK queueHook_ = nullptr;
+    // When input, painting and timers last had their turn, on the steady clock.
+    std::int64_t lastQueueTurn_ = 0;
 };
 
 }  // namespace quorvel::win
