@@ -1,6 +1,7 @@
 // Measures the clocks that bound a timer-driven click cadence on this system: the performance
 // counter's rate, what a window timer (SetTimer on a window, as Quorvel's timer 1) asked for 1 ms
-// and for 20 ms really delivers, and how long Sleep(1) takes. Prints "<name> <value>" lines,
+// and for 20 ms really delivers, how long Sleep(1) takes, and how late a high-resolution waitable
+// timer (the precise wait's) wakes. Prints "<name> <value>" lines,
 // times in milliseconds.
 
 #include <windows.h>
@@ -70,6 +71,29 @@ std::vector<double> SleepDurations(DWORD requestedMs) {
     return durations;
 }
 
+// How much later than asked a high-resolution waitable timer, armed afresh each time, wakes a
+// wait for 500 us; empty where the system has no such timer.
+std::vector<double> HighResolutionOvershoots() {
+    constexpr DWORD kHighResolution = 0x2;  // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+    constexpr LONGLONG kAskedHundredsOfNs = 5000;
+    std::vector<double> overshoots;
+    const HANDLE timer =
+        CreateWaitableTimerExW(nullptr, nullptr, kHighResolution, TIMER_ALL_ACCESS);
+    if (timer == nullptr) return overshoots;
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    for (int i = 0; i < kTicks; ++i) {
+        LARGE_INTEGER due;
+        due.QuadPart = -kAskedHundredsOfNs;
+        const LONGLONG start = Now();
+        SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE);
+        WaitForSingleObject(timer, INFINITE);
+        overshoots.push_back(Milliseconds(Now() - start) - kAskedHundredsOfNs / 10000.0);
+    }
+    CloseHandle(timer);
+    return overshoots;
+}
+
 void PrintSummary(const char* name, const std::vector<double>& values) {
     if (values.empty()) {
         std::printf("%s_p50 failed\n", name);
@@ -89,5 +113,6 @@ int main() {
     PrintSummary("timer_1ms_period", TimerPeriods(window, 1));
     PrintSummary("timer_20ms_period", TimerPeriods(window, 20));
     PrintSummary("sleep_1ms", SleepDurations(1));
+    PrintSummary("high_resolution_timer_500us_overshoot", HighResolutionOvershoots());
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 #include "platform/local_time.h"
 #include "platform/message_box.h"
@@ -14,16 +15,53 @@
 namespace quorvel::ui {
 
 quorvel::TakenSettings CDlgClicker::RefreshSettings() {
-    // A refused field has shown its message; the members keep what they had.
-    const bool refused = !UpdateData(true);
+    // The members hold what the controls show unless a control has changed since they were
+    // taken in, and the exchange takes longer than a fast run's interval, so it is done only
+    // then. A refused field has shown its message and stays changed, so that every scheduling
+    // refuses it again; the members keep what they had.
+    bool refused = false;
+    if (controlsChanged_) {
+        OutsideTheTick([&] { refused = !UpdateData(true); });
+        controlsChanged_ = refused;
+    }
     quorvel::ClickSettings settings = CurrentSettings();
     ReadPauseBounds(store_, settings);
     return {settings, refused};
 }
 
-void CDlgClicker::ShowStatus(const std::string& text) { SetStatus(text); }
+void CDlgClicker::RunClickTick() {
+    inClickTick_ = true;
+    scheduler_.OnClickTimer();
+    inClickTick_ = false;
+    ShowPendingStatus();
+}
+
+void CDlgClicker::ShowStatus(const std::string& text) {
+    // Inside a tick nothing can read the line until the tick hands back or a message loop
+    // runs, and writing it takes longer than a fast run's interval: the latest text is written
+    // then.
+    if (!inClickTick_) {
+        SetStatus(text);
+        return;
+    }
+    m_strStatus = text;
+    statusPending_ = true;
+}
+
+void CDlgClicker::ShowPendingStatus() {
+    if (std::exchange(statusPending_, false)) SetStatus(m_strStatus);
+}
+
+void CDlgClicker::OutsideTheTick(const std::function<void()>& loopingCall) {
+    ShowPendingStatus();
+    const bool wasInTick = std::exchange(inClickTick_, false);
+    loopingCall();
+    inClickTick_ = wasInTick;
+}
 
 void CDlgClicker::ShowRunningIcon(bool running) {
+    // The tray's answer is awaited, and other programs' messages are delivered meanwhile.
+    ShowPendingStatus();
     HICON icon = running ? m_hRunningIcon : m_hIcon;
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -37,7 +75,7 @@ bool CDlgClicker::HotKeyAssigned() { return m_bHotKeyAssigned != 0; }
 std::string CDlgClicker::HotKeyText() { return m_ctrlHotKeyStartStopClicks.GetHotKeyText(); }
 
 void CDlgClicker::ShowStopMessage(const std::string& text) {
-    quorvel::win::ShowMessageBox(hwnd(), text, MB_OK | MB_ICONSTOP);
+    OutsideTheTick([&] { quorvel::win::ShowMessageBox(hwnd(), text, MB_OK | MB_ICONSTOP); });
 }
 
 std::int64_t CDlgClicker::CalendarSeconds() { return std::time(nullptr); }

@@ -149,7 +149,7 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         result = OnTrayNotify(wParam, lParam);
         return true;
     case quorvel::win::WindowTimer::kContinueMessage:
-        if (clickTimer_.TakeContinuation()) scheduler_.OnClickTimer();
+        if (clickTimer_.TakeContinuation()) RunClickTick();
         return true;
     case WM_DESTROY:
         OnDestroy();
@@ -166,6 +166,7 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 bool CDlgClicker::OnCommand(int id, int notification) {
     for (const SettingBinding& binding : kSettingBindings) {
         if (binding.id == id && binding.notification == notification) {
+            controlsChanged_ = true;
             OnSettingChanged();
             return true;
         }
@@ -260,7 +261,7 @@ void CDlgClicker::StartStopClicking() { scheduler_.StartStopClicking(); }
 
 void CDlgClicker::OnTimer(UINT_PTR timerId) {
     if (timerId == kClickTimerId) {
-        scheduler_.OnClickTimer();
+        RunClickTick();
     } else if (timerId == kCursorReadoutTimerId) {
         ShowCursorPosition();
     } else if (timerId == kHeldKeyTimerId) {

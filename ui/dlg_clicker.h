@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -150,6 +151,8 @@ private:
     quorvel::store::SettingsStore& store_;
     int m_bInitialised = 0;
     bool showingMembers_ = false;
+    // Whether a bound control may show what the members do not hold yet.
+    bool controlsChanged_ = true;
     // The settings; their first-run values come from the settings table in the constructor.
     int m_iClickLocation;
     int m_iLocX;
@@ -176,6 +179,10 @@ private:
     quorvel::win::UpDown m_ctrlSpinRandomDelayTo;
 
     // What the click engine asks of the window, and the engine itself (clicking.cpp).
+    void RunClickTick();
+    void ShowPendingStatus();
+    // Runs a call that may run a message loop (a box) as if outside the tick.
+    void OutsideTheTick(const std::function<void()>& loopingCall);
     quorvel::TakenSettings RefreshSettings() override;
     void ShowStatus(const std::string& text) override;
     void ShowRunningIcon(bool running) override;
@@ -189,6 +196,8 @@ private:
     bool WaitUntil(std::int64_t steadyMicroseconds) override;
     bool KeyPressPending() override;
 
+    bool inClickTick_ = false;
+    bool statusPending_ = false;
     quorvel::win::PreciseWait preciseWait_;
     quorvel::win::SendInputMouse mouse_;
     quorvel::win::SystemCursor cursor_;

@@ -117,6 +117,7 @@ void CDlgClicker::FillDelayScaleCombo(quorvel::win::ComboBox& list,
     AddDelayScale(list, "Second(s)", 1);
     AddDelayScale(list, "Minute(s)", 2);
     list.SetCurSel(ReadSetting(key.name, key.defaultValue));
+    controlsChanged_ = true;  // a selection made here raises no notification
 }
 
 void CDlgClicker::AddDelayScale(quorvel::win::ComboBox& list, const char* text, int unit) {
