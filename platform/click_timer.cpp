@@ -1,7 +1,5 @@
 #include "platform/click_timer.h"
 
-#include <timeapi.h>
-
 #include "platform/newer_windows.h"
 
 namespace quorvel::win {
@@ -27,13 +25,14 @@ void WindowTimer::Kill() {
 void WindowTimer::HoldPrecision() {
     if (holdsPrecision_) return;
     KeepTimerResolutionWhileHidden();
-    // Refused only for a resolution the system cannot give; the run then keeps the default.
-    holdsPrecision_ = timeBeginPeriod(kTimerResolutionMs) == TIMERR_NOERROR;
+    // Refused for a resolution the system cannot give, or without winmm; the run then keeps the
+    // default.
+    holdsPrecision_ = BeginTimerResolution(kTimerResolutionMs);
 }
 
 void WindowTimer::ReleasePrecision() {
     if (!holdsPrecision_) return;
-    timeEndPeriod(kTimerResolutionMs);
+    EndTimerResolution(kTimerResolutionMs);
     holdsPrecision_ = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Calls that only newer Windows offers, looked up at run time so that the programs still load
-// on Windows Vista, with the nearest older call where they are missing.
+// Calls looked up at run time: those that only newer Windows offers, so that the programs still
+// load on Windows Vista, with the nearest older call where they are missing; and those of system
+// DLLs that are not known DLLs, which an import would have Windows look for beside the program.
 
 #include <windows.h>
 
@@ -18,5 +19,11 @@ bool AdmitFromLowerIntegrity(HWND window, UINT message);
 // is this program's usual state in the tray; this asks it not to. Older systems have no such
 // throttling, and nothing happens there.
 void KeepTimerResolutionWhileHidden();
+
+// The system's timer resolution (winmm's timeBeginPeriod and timeEndPeriod), with winmm taken
+// from the system folder. Begin reports whether the resolution was granted; only a granted one
+// is to be ended.
+bool BeginTimerResolution(UINT milliseconds);
+void EndTimerResolution(UINT milliseconds);
 
 }  // namespace quorvel::win

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace quorvel::test {
 namespace {
 
@@ -22,6 +24,18 @@ TEST(NewerWindows, AnAdmittedMessageStillArrives) {
     EXPECT_TRUE(PeekMessageA(&message, window, kHelpRequest, kHelpRequest, PM_REMOVE));
     EXPECT_EQ(message.wParam, 7u);
     DestroyWindow(window);
+}
+
+// A winmm.dll lies beside this test program (planted_winmm.cpp).
+TEST(NewerWindows, TimerResolutionComesFromTheSystemFoldersWinmm) {
+    EXPECT_TRUE(BeginTimerResolution(1));
+    EndTimerResolution(1);
+
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    wchar_t loaded[MAX_PATH];
+    ASSERT_NE(GetModuleFileNameW(GetModuleHandleW(L"winmm.dll"), loaded, MAX_PATH), 0u);
+    EXPECT_EQ(std::wstring(loaded), std::wstring(folder, length) + L"\\winmm.dll");
 }
 
 }  // namespace
