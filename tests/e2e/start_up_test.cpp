@@ -1,5 +1,6 @@
 #include "tests/support/launched_program.h"
 #include "tests/support/main_window.h"
+#include "tests/support/message_box.h"
 #include "tests/support/texts_and_ids.h"
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
@@ -58,6 +59,21 @@ TEST_F(StartUp, HelpRequestShowsTheShortcutKeyHelp) {
               "shortcut key to start and stop the mouse clicks.\n\nClick on the Close button to "
               "hide the application in System Tray.\n\nTo Exit from the application, right "
               "click on System Tray Icon and select Exit.");
+}
+
+TEST_F(StartUp, HelpRequestWhileTheHelpIsOpenOpensNoSecondBox) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    window().RequestHelp();
+    const HWND box = WaitForMessageBox(process().id(), window().handle(), kPromptMs);
+    ASSERT_NE(box, nullptr);
+
+    window().RequestHelp();
+    // Posted after the second request, so handled after it: once the window hides, a second box
+    // would be there, hidden or not.
+    PostMessageA(window().handle(), WM_COMMAND, MAKEWPARAM(id::kHideToTrayButton, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) == FALSE; }, kPromptMs));
+    EXPECT_EQ(CountWindowsTitledQuorvel(), 2) << "the main window and one help box";
+    EXPECT_TRUE(DismissMessageBox(box, kPromptMs));
 }
 
 }  // namespace
