@@ -1,3 +1,8 @@
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
 #include "tests/support/launched_program.h"
 #include "tests/support/main_window.h"
 #include "tests/support/message_box.h"
@@ -46,6 +51,18 @@ TEST_F(StartUp, SecondStartShowsAWindowHiddenBySilentStart) {
     EXPECT_TRUE(second.WaitForExit(kExitTimeoutMs)) << "the second start did not end";
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) != FALSE; }, kPromptMs));
     EXPECT_EQ(CountWindowsTitledQuorvel(), 1);
+}
+
+TEST_F(StartUp, AWindowOfAnotherClassTitledQuorvelIsNoRunningInstance) {
+    // As Explorer titles the window of the program's own folder.
+    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> lookAlike(
+        CreateWindowExA(0, "STATIC", kMainWindowTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                        200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr),
+        &DestroyWindow);
+    ASSERT_NE(lookAlike, nullptr);
+
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) != FALSE; }, kPromptMs));
 }
 
 TEST_F(StartUp, HelpRequestShowsTheShortcutKeyHelp) {
