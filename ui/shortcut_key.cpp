@@ -42,7 +42,8 @@ void CDlgClicker::ApplyStoredHotKey(int& assigned) {
 
     assigned = 1;
     if (!RegisterHotKey(mainWindow, kStartStopHotKeyId, key.registrationFlags, key.virtualKey)) {
-        const DWORD error = GetLastError();
+        // DWORD is unsigned long, which %u does not take; on Windows both have 32 bits.
+        const auto error = static_cast<unsigned>(GetLastError());
         quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kRegisterFailedText, error),
                                      MB_OK | MB_ICONSTOP);
     }
