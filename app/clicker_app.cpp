@@ -10,6 +10,8 @@ namespace quorvel::app {
 namespace {
 
 constexpr char kCompanyKey[] = "Vantrel";
+// The class of every dialog window, the main window and message boxes among them.
+constexpr char kDialogClass[] = "#32770";
 
 }  // namespace
 
@@ -26,8 +28,11 @@ bool CClickerApp::InitInstance() {
 
     SetRegistryKey(kCompanyKey);
 
-    // One instance only: a running one is found by its title and brought into view.
-    if (HWND running = FindWindowA(nullptr, appTitle().c_str()); running && IsWindow(running)) {
+    // One instance only: a running one is a dialog with the title (its main window, or one of
+    // its message boxes), found and brought into view. Explorer titles the window of the
+    // program's own folder so too, and that one must not stop a start.
+    if (HWND running = FindWindowA(kDialogClass, appTitle().c_str());
+        running && IsWindow(running)) {
         ShowWindow(running, SW_SHOW);
         return false;
     }

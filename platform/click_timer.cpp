@@ -1,7 +1,5 @@
 #include "platform/click_timer.h"
 
-#include <timeapi.h>
-
 #include "platform/newer_windows.h"
 #include "platform/precise_wait.h"
 
@@ -85,15 +83,16 @@ void WindowTimer::StopWaitingForTheQueue() {
 void WindowTimer::HoldPrecision() {
     if (holdsPrecision_) return;
     KeepTimerResolutionWhileHidden();
-    // Refused only for a resolution the system cannot give; the run then keeps the default.
-    holdsPrecision_ = timeBeginPeriod(kTimerResolutionMs) == TIMERR_NOERROR;
+    // Refused for a resolution the system cannot give, or without winmm; the run then keeps the
+    // default.
+    holdsPrecision_ = BeginTimerResolution(kTimerResolutionMs);
 }
 
 void WindowTimer::ReleasePrecision() {
     // The hook only ever serves a run.
     StopWaitingForTheQueue();
     if (!holdsPrecision_) return;
-    timeEndPeriod(kTimerResolutionMs);
+    EndTimerResolution(kTimerResolutionMs);
     holdsPrecision_ = false;
 }
 

@@ -6,13 +6,13 @@
 
 namespace quorvel::win {
 
-std::string OwnExecutablePath() {
-    std::vector<char> buffer(MAX_PATH);
+std::wstring OwnExecutablePath() {
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) return {};
-        if (length < buffer.size()) return std::string(buffer.data(), length);
+        if (length < buffer.size()) return std::wstring(buffer.data(), length);
         buffer.resize(buffer.size() * 2);  // cut off: the path is longer than the buffer
     }
 }

@@ -5,7 +5,8 @@
 
 namespace quorvel::win {
 
-// Grows its buffer until the whole path fits, however long it is.
-std::string OwnExecutablePath();
+// In the wide form, which holds any folder name; grows its buffer until the whole path fits,
+// however long it is.
+std::wstring OwnExecutablePath();
 
 }  // namespace quorvel::win

@@ -1,5 +1,9 @@
 #include "platform/newer_windows.h"
 
+#include <timeapi.h>
+
+#include <string>
+
 namespace quorvel::win {
 
 namespace {
@@ -13,13 +17,38 @@ constexpr UINT kModNoRepeat = 0x4000;
 using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
 using ChangeWindowMessageFilterExCall = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
 using SetProcessInformationCall = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
+using TimePeriodCall = MMRESULT(WINAPI*)(UINT);
 
 template <typename Call>
-Call LookUp(const char* dll, const char* name) {
-    const HMODULE module = GetModuleHandleA(dll);
+Call LookUp(HMODULE module, const char* name) {
     if (module == nullptr) return nullptr;
     // Through the one function type that converts to any other without a warning.
     return reinterpret_cast<Call>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+template <typename Call>
+Call LookUp(const char* dll, const char* name) {
+    return LookUp<Call>(GetModuleHandleA(dll), name);
+}
+
+// Windows knows the search flags exactly where it has SetDefaultDllDirectories (Windows 8, or
+// Vista and 7 with KB2533623); elsewhere the full path says where to look, and the altered
+// search has the DLL's own dependencies looked for in its folder, not beside the program.
+HMODULE LoadFromSystemFolder(const wchar_t* dll) {
+    if (LookUp<SetDefaultDllDirectoriesCall>("kernel32.dll", "SetDefaultDllDirectories")) {
+        return LoadLibraryExW(dll, nullptr, kSearchSystem32);
+    }
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+// Loaded once and kept for the life of the process.
+HMODULE Winmm() {
+    static const HMODULE winmm = LoadFromSystemFolder(L"winmm.dll");
+    return winmm;
 }
 
 }  // namespace
@@ -69,6 +98,16 @@ UINT NoRepeatModifier() {
     const bool seven =
         VerifyVersionInfoW(&version, VER_MAJORVERSION | VER_MINORVERSION, condition) != FALSE;
     return seven ? kModNoRepeat : 0;
+}
+
+bool BeginTimerResolution(UINT milliseconds) {
+    const auto begin = LookUp<TimePeriodCall>(Winmm(), "timeBeginPeriod");
+    return begin != nullptr && begin(milliseconds) == TIMERR_NOERROR;
+}
+
+void EndTimerResolution(UINT milliseconds) {
+    const auto end = LookUp<TimePeriodCall>(Winmm(), "timeEndPeriod");
+    if (end != nullptr) end(milliseconds);
 }
 
 }  // namespace quorvel::win

@@ -1,6 +1,7 @@
 #pragma once
-// Calls that only newer Windows offers, looked up at run time so that the programs still load
-// on Windows Vista, with the nearest older call where they are missing.
+// Calls looked up at run time: those that only newer Windows offers, so that the programs still
+// load on Windows Vista, with the nearest older call where they are missing; and those of system
+// DLLs that are not known DLLs, which an import would have Windows look for beside the program.
 
 #include <windows.h>
 
@@ -26,5 +27,11 @@ HANDLE CreateHighResolutionTimer();
 // The hot-key modifier that keeps a held key from repeating its hot-key message, where Windows
 // knows it (7 on); 0 elsewhere, where registering with it would fail.
 UINT NoRepeatModifier();
+
+// The system's timer resolution (winmm's timeBeginPeriod and timeEndPeriod), with winmm taken
+// from the system folder. Begin reports whether the resolution was granted; only a granted one
+// is to be ended.
+bool BeginTimerResolution(UINT milliseconds);
+void EndTimerResolution(UINT milliseconds);
 
 }  // namespace quorvel::win

@@ -1,6 +1,8 @@
 #pragma once
 // Every key of the store in one place: its section, its name and the default its readers pass.
 
+#include <array>
+
 #include "store/settings_store.h"
 
 namespace quorvel::store {
@@ -32,10 +34,13 @@ inline constexpr SettingKey kRadioClickType{kSettingsSection, "m_iRadioClickType
 inline constexpr SettingKey kFixedDelayScale{kSettingsSection, "m_ctrlComboFixedDelayScales", 0};
 inline constexpr SettingKey kRandomDelayScale{kSettingsSection, "m_ctrlRandomDelayScales", 0};
 
-// The shortcut key's two names are formed at run time from the control's name.
+// The shortcut key's two names are formed at run time from the control's name; the two keys
+// below are what that gives.
 inline constexpr char kHotKeyControlName[] = "m_ctrlHotKeyStartStopClicks";
 inline constexpr char kHotKeyKeyFormat[] = "%s Key";
 inline constexpr char kHotKeyModFormat[] = "%s Mod";
+inline constexpr SettingKey kHotKeyKey{kSettingsSection, "m_ctrlHotKeyStartStopClicks Key", 0};
+inline constexpr SettingKey kHotKeyMod{kSettingsSection, "m_ctrlHotKeyStartStopClicks Mod", 0};
 
 // Bounds of the pauses inside a click, in milliseconds.
 inline constexpr SettingKey kPressReleaseMin{kSettingsSection, "MDMU_MIN_DELAY", 50};
@@ -56,6 +61,39 @@ inline constexpr SettingKey kFacebooked{kSocialSection, "Facebooked", 0};
 inline constexpr SettingKey kGoogled{kSocialSection, "Googled", 0};
 
 }  // namespace keys
+
+// Every key above: what goes through all of the store's keys goes by this table, so a new key
+// belongs here too.
+inline constexpr std::array kAllKeys{
+    keys::kClickLocation,
+    keys::kLocX,
+    keys::kLocY,
+    keys::kLocWidth,
+    keys::kLocHeight,
+    keys::kHowManyClicks,
+    keys::kFixedClicksCount,
+    keys::kDelayBetweenClicks,
+    keys::kRandomDelayFrom,
+    keys::kRandomDelayTo,
+    keys::kFixedDelayInClicks,
+    keys::kRadioClickType,
+    keys::kFixedDelayScale,
+    keys::kRandomDelayScale,
+    keys::kHotKeyKey,
+    keys::kHotKeyMod,
+    keys::kPressReleaseMin,
+    keys::kPressReleaseMax,
+    keys::kDoubleClickMin,
+    keys::kDoubleClickMax,
+    keys::kInfoMessageDisplayed,
+    keys::kPickStartX,
+    keys::kPickStartY,
+    keys::kPickEndX,
+    keys::kPickEndY,
+    keys::kTwittered,
+    keys::kFacebooked,
+    keys::kGoogled,
+};
 
 // Section "Settings", with the default or value given at the call.
 int ReadSetting(SettingsStore& store, const char* key, int defaultValue);

@@ -3,12 +3,11 @@
 
 #include "ui/dlg_clicker.h"
 
-#include <shellapi.h>
-
 #include <array>
 
 #include "store/settings_keys.h"
 #include "platform/resources.h"
+#include "platform/web_page.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/web_links.h"
@@ -35,11 +34,6 @@ const std::array<ShareButton, 3> kShareButtons{{
      "Give Bellmora Quorvel a Plus+ On Google Plus"},
 }};
 
-void OpenWebPage(const std::string& address) {
-    // A page that cannot be opened is not the user's problem to hear about.
-    ShellExecuteA(nullptr, "Open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
-}
-
 }  // namespace
 
 void CDlgClicker::AddAboutToSystemMenu() {
@@ -59,11 +53,11 @@ bool CDlgClicker::ShowAboutBox(UINT command) {
 }
 
 BOOL CDlgClicker::OpenProductPage() {
-    OpenWebPage(kProductPage);
+    quorvel::win::OpenWebPage(kProductPage);
     return TRUE;
 }
 
-void CDlgClicker::OpenSupportPage() { OpenWebPage(kSupportPage); }
+void CDlgClicker::OpenSupportPage() { quorvel::win::OpenWebPage(kSupportPage); }
 
 void CDlgClicker::OpenSharePage(int commandId) {
     for (const ShareButton& share : kShareButtons) {
@@ -73,7 +67,7 @@ void CDlgClicker::OpenSharePage(int commandId) {
         } else if (commandId != share.menuCommand) {
             continue;
         }
-        OpenWebPage(SharePageAddress(share.service));
+        quorvel::win::OpenWebPage(SharePageAddress(share.service));
         return;
     }
 }

@@ -3,11 +3,10 @@
 
 #include "ui/dlg_clicker.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <string>
 
 #include "store/settings_keys.h"
 #include "platform/handles.h"
@@ -44,21 +43,27 @@ void CDlgClicker::PickScreenArea() {
 }
 
 void CDlgClicker::RunAreaPicker() {
-    const std::string pickerPath = AreaPickerPath(quorvel::win::OwnExecutablePath());
+    const std::wstring pickerPath = AreaPickerPath(quorvel::win::OwnExecutablePath());
     ShowWindow(hwnd(), SW_MINIMIZE);
 
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof(info);
-    // A missing picker is nothing to report: the pick simply changes nothing.
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.lpFile = pickerPath.c_str();
-    info.nShow = SW_SHOW;
-    // The picker needs the keyboard for Esc, and only the foreground program can hand it on;
-    // its process id is not known before it starts.
-    AllowSetForegroundWindow(ASFW_ANY);
-    ShellExecuteExA(&info);  // a picker that cannot start picks nothing
-    const quorvel::win::UniqueHandle picker(info.hProcess);
-    if (picker) WaitForSingleObject(picker.get(), INFINITE);
+    // By its full path as the application name, so that nothing is searched for and no file
+    // association is asked how to run it; it gets none of our handles.
+    std::wstring commandLine = L"\"" + pickerPath + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOW;
+    PROCESS_INFORMATION started{};
+    // Suspended until it may take the foreground, which it needs for the keyboard (Esc) and
+    // which only the foreground program can hand on.
+    if (CreateProcessW(pickerPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                       CREATE_SUSPENDED, nullptr, nullptr, &startup, &started)) {
+        const quorvel::win::UniqueHandle picker(started.hProcess);
+        const quorvel::win::UniqueHandle pickerThread(started.hThread);
+        AllowSetForegroundWindow(started.dwProcessId);
+        ResumeThread(pickerThread.get());
+        WaitForSingleObject(picker.get(), INFINITE);
+    }  // a picker that cannot start picks nothing
 
     ApplyPickedArea();
     ShowWindow(hwnd(), SW_RESTORE);

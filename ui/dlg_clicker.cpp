@@ -233,7 +233,12 @@ bool CDlgClicker::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRES
 }
 
 void CDlgClicker::ShowHelpMessage() {
+    // Any program may ask, also while the box is open: each request would open a box inside the
+    // last one, without limit.
+    if (showingHelp_) return;
+    showingHelp_ = true;
     quorvel::win::ShowMessageBox(hwnd(), kHelpText, MB_OK | MB_ICONINFORMATION);
+    showingHelp_ = false;
 }
 
 void CDlgClicker::SetStatus(const std::string& text) {

@@ -63,6 +63,7 @@ private:
 
     HICON m_hIcon = nullptr;
     HICON m_hRunningIcon = nullptr;
+    bool showingHelp_ = false;
     std::string m_strStatus;
     std::string m_strClickableArea;
     quorvel::win::SystemScreenMetrics metrics_;

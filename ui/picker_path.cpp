@@ -4,26 +4,27 @@ namespace quorvel::ui {
 
 namespace {
 
-constexpr char kProgramName[] = "Quorvel.exe";
-constexpr char kPickerName[] = "Areapick.exe";
+constexpr wchar_t kProgramName[] = L"Quorvel.exe";
+constexpr wchar_t kPickerName[] = L"Areapick.exe";
 
 }  // namespace
 
-std::string AreaPickerPath(const std::string& programPath) {
-    const std::string programName = kProgramName;
-    std::string path = programPath;
+std::wstring AreaPickerPath(const std::wstring& programPath) {
+    const std::wstring programName = kProgramName;
+    const std::wstring pickerName = kPickerName;
+    std::wstring path = programPath;
     bool replaced = false;
-    for (size_t at = path.find(programName); at != std::string::npos;
-         at = path.find(programName, at + sizeof(kPickerName) - 1)) {
-        path.replace(at, programName.size(), kPickerName);
+    for (size_t at = path.find(programName); at != std::wstring::npos;
+         at = path.find(programName, at + pickerName.size())) {
+        path.replace(at, programName.size(), pickerName);
         replaced = true;
     }
     if (replaced) return path;
 
-    const size_t folderEnd = programPath.find_last_of("\\/");
-    const std::string folder =
-        folderEnd == std::string::npos ? std::string() : programPath.substr(0, folderEnd + 1);
-    return folder + kPickerName;
+    const size_t folderEnd = programPath.find_last_of(L"\\/");
+    const std::wstring folder =
+        folderEnd == std::wstring::npos ? std::wstring() : programPath.substr(0, folderEnd + 1);
+    return folder + pickerName;
 }
 
 }  // namespace quorvel::ui

@@ -7,6 +7,6 @@ namespace quorvel::ui {
 
 // Every "Quorvel.exe" in the program's path becomes "Areapick.exe". A program renamed so that its
 // name lacks "Quorvel.exe" would find itself that way; it takes the picker from its own folder.
-std::string AreaPickerPath(const std::string& programPath);
+std::wstring AreaPickerPath(const std::wstring& programPath);
 
 }  // namespace quorvel::ui

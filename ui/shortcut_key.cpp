@@ -45,7 +45,8 @@ void CDlgClicker::ApplyStoredHotKey(int& assigned) {
     // The no-repeat flag is asked for, never stored: the stored modifiers stay as they were.
     const UINT modifiers = key.registrationFlags | quorvel::win::NoRepeatModifier();
     if (!RegisterHotKey(mainWindow, kStartStopHotKeyId, modifiers, key.virtualKey)) {
-        const DWORD error = GetLastError();
+        // DWORD is unsigned long, which %u does not take; on Windows both have 32 bits.
+        const auto error = static_cast<unsigned>(GetLastError());
         quorvel::win::ShowMessageBox(hwnd(), quorvel::Format(kRegisterFailedText, error),
                                      MB_OK | MB_ICONSTOP);
     }

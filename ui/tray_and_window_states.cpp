@@ -87,7 +87,9 @@ void CDlgClicker::EnableCursorReadout(BOOL on) {
 void CDlgClicker::ShowCursorPosition() {
     POINT cursor{};
     if (GetCursorPos(&cursor)) {
-        m_strCursorPos = quorvel::Format("Mouse Cursor at X = %d , Y = %d", cursor.x, cursor.y);
+        // POINT holds LONGs, which %d does not take; on Windows they are 32-bit ints.
+        m_strCursorPos = quorvel::Format("Mouse Cursor at X = %d , Y = %d",
+                                         static_cast<int>(cursor.x), static_cast<int>(cursor.y));
     } else {
         m_strCursorPos = "Could not Locate Mouse Cursor.";
     }

@@ -1,5 +1,11 @@
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
 #include "tests/support/launched_program.h"
 #include "tests/support/main_window.h"
+#include "tests/support/message_box.h"
 #include "tests/support/texts_and_ids.h"
 #include "tests/support/wait.h"
 #include "quorvel_test.h"
@@ -47,6 +53,18 @@ TEST_F(StartUp, SecondStartShowsAWindowHiddenBySilentStart) {
     EXPECT_EQ(CountWindowsTitledQuorvel(), 1);
 }
 
+TEST_F(StartUp, AWindowOfAnotherClassTitledQuorvelIsNoRunningInstance) {
+    // As Explorer titles the window of the program's own folder.
+    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> lookAlike(
+        CreateWindowExA(0, "STATIC", kMainWindowTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                        200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr),
+        &DestroyWindow);
+    ASSERT_NE(lookAlike, nullptr);
+
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) != FALSE; }, kPromptMs));
+}
+
 TEST_F(StartUp, HelpRequestShowsTheShortcutKeyHelp) {
     ASSERT_NO_FATAL_FAILURE(Launch());
 
@@ -58,6 +76,21 @@ TEST_F(StartUp, HelpRequestShowsTheShortcutKeyHelp) {
               "shortcut key to start and stop the mouse clicks.\n\nClick on the Close button to "
               "hide the application in System Tray.\n\nTo Exit from the application, right "
               "click on System Tray Icon and select Exit.");
+}
+
+TEST_F(StartUp, HelpRequestWhileTheHelpIsOpenOpensNoSecondBox) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    window().RequestHelp();
+    const HWND box = WaitForMessageBox(process().id(), window().handle(), kPromptMs);
+    ASSERT_NE(box, nullptr);
+
+    window().RequestHelp();
+    // Posted after the second request, so handled after it: once the window hides, a second box
+    // would be there, hidden or not.
+    PostMessageA(window().handle(), WM_COMMAND, MAKEWPARAM(id::kHideToTrayButton, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window().handle()) == FALSE; }, kPromptMs));
+    EXPECT_EQ(CountWindowsTitledQuorvel(), 2) << "the main window and one help box";
+    EXPECT_TRUE(DismissMessageBox(box, kPromptMs));
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ protected:
         PostMessageA(window().handle(), WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
     }
 
+    const BrowserStandIn& browser() const { return *browser_; }
+
     bool ButtonVisible(int buttonId) const {
         return IsWindowVisible(GetDlgItem(window().handle(), buttonId)) != FALSE;
     }
@@ -89,6 +91,11 @@ TEST_F(WebLinks, HelpKeyAndFeedbackOpenTheProductAndSupportPages) {
 
     window().Click(id::kFeedbackButton);
     EXPECT_EQ(Pages(2), (std::vector<std::string>{kProductPage, kSupportPage}));
+
+    // Every program runs elevated under wine, so the pages go through the desktop's shell.
+    for (const DWORD opener : browser().PageOpeners()) {
+        EXPECT_NE(opener, process().id()) << "the elevated program started the browser itself";
+    }
 }
 
 TEST_F(WebLinks, ShareButtonOpensItsPageAndDisappearsForGood) {

@@ -1,5 +1,4 @@
 #include "main_window_fields.h"
-#include "store_keys.h"
 
 #include "tests/support/click_recorder.h"
 #include "tests/support/launched_program.h"
@@ -10,6 +9,7 @@
 #include "tests/support/texts_and_ids.h"
 #include "tests/support/wait.h"
 #include "tests/e2e/quorvel_test.h"
+#include "store/settings_keys.h"
 
 #include <climits>
 #include <cstdint>
@@ -126,7 +126,7 @@ class EveryKeyAtAnExtreme : public HostileStore, public ::testing::WithParamInte
 
 TEST_P(EveryKeyAtAnExtreme, ShowsWhatItCanAndReportsAnImpossibleInterval) {
     const int value = GetParam();
-    for (const StoreKey& key : kAllKeys) {
+    for (const store::SettingKey& key : store::kAllKeys) {
         RegistryProbe::Write(key.section, key.name, static_cast<DWORD>(value));
     }
 
@@ -165,7 +165,7 @@ TEST_P(EveryKeyAtAnExtreme, ShowsWhatItCanAndReportsAnImpossibleInterval) {
     StopRun();
 
     // Starting, showing and running change nothing in the store.
-    for (const StoreKey& key : kAllKeys) {
+    for (const store::SettingKey& key : store::kAllKeys) {
         EXPECT_EQ(RegistryProbe::Read(key.section, key.name), static_cast<DWORD>(value))
             << key.name;
     }
@@ -203,7 +203,7 @@ TEST_F(HostileStore, ValuesOfTheWrongTypeReadAsDefaultsAndStayUntouched) {
     for (const WrongType& wrong : wrongTypes) {
         SCOPED_TRACE(wrong.name);
         RegistryProbe::ClearCompanyKey();
-        for (const StoreKey& key : kAllKeys) {
+        for (const store::SettingKey& key : store::kAllKeys) {
             WriteRawValue(key.section, key.name, wrong.type, wrong.data.data(),
                           static_cast<DWORD>(wrong.data.size()));
         }
@@ -231,7 +231,7 @@ TEST_F(HostileStore, ValuesOfTheWrongTypeReadAsDefaultsAndStayUntouched) {
         DispatchPendingMessages();
         EXPECT_EQ(recorder().events().size(), 20U);
 
-        for (const StoreKey& key : kAllKeys) {
+        for (const store::SettingKey& key : store::kAllKeys) {
             EXPECT_EQ(StoredType(key.section, key.name), wrong.type) << key.name;
         }
         EndProgram();

@@ -3,6 +3,7 @@
 #include "tests/support/wait.h"
 
 #include <fstream>
+#include <string>
 
 namespace quorvel::test {
 
@@ -39,16 +40,6 @@ void WriteCommand(HKEY root, const std::string& scheme, const std::string& comma
                     static_cast<DWORD>(command.size() + 1));
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream file(path);
-    for (std::string line; std::getline(file, line);) {
-        if (file.eof()) break;  // a line still being written has no line end yet
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 }  // namespace
 
 BrowserStandIn::BrowserStandIn(const std::string& recorderPath)
@@ -76,10 +67,30 @@ BrowserStandIn::~BrowserStandIn() {
     DeleteFileA(logPath_.c_str());
 }
 
-std::vector<std::string> BrowserStandIn::WaitForPages(size_t count, DWORD timeoutMs) const {
-    std::vector<std::string> pages;
-    WaitUntil([&] { return (pages = ReadLines(logPath_)).size() >= count; }, timeoutMs);
+std::vector<BrowserStandIn::OpenedPage> BrowserStandIn::OpenedPages() const {
+    std::vector<OpenedPage> pages;
+    std::ifstream file(logPath_);
+    for (std::string line; std::getline(file, line);) {
+        if (file.eof()) break;  // a line still being written has no line end yet
+        const size_t blank = line.find(' ');
+        pages.push_back(
+            {static_cast<DWORD>(std::stoul(line.substr(0, blank))), line.substr(blank + 1)});
+    }
     return pages;
+}
+
+std::vector<std::string> BrowserStandIn::WaitForPages(size_t count, DWORD timeoutMs) const {
+    std::vector<OpenedPage> pages;
+    WaitUntil([&] { return (pages = OpenedPages()).size() >= count; }, timeoutMs);
+    std::vector<std::string> addresses;
+    for (const OpenedPage& page : pages) addresses.push_back(page.address);
+    return addresses;
+}
+
+std::vector<DWORD> BrowserStandIn::PageOpeners() const {
+    std::vector<DWORD> openers;
+    for (const OpenedPage& page : OpenedPages()) openers.push_back(page.opener);
+    return openers;
 }
 
 }  // namespace quorvel::test

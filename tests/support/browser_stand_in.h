@@ -21,8 +21,16 @@ public:
     // The addresses opened so far, oldest first, once at least `count` have arrived; what has
     // arrived when the time is up otherwise.
     std::vector<std::string> WaitForPages(size_t count, DWORD timeoutMs) const;
+    // The process that started the browser, for each page opened so far.
+    std::vector<DWORD> PageOpeners() const;
 
 private:
+    struct OpenedPage {
+        DWORD opener;
+        std::string address;
+    };
+    std::vector<OpenedPage> OpenedPages() const;
+
     struct Handler {
         HKEY root;
         std::string scheme;

@@ -75,12 +75,13 @@ TEST(PauseBounds, NegativesBecomeZeroThenTheMaximumRisesToTheMinimum) {
 }
 
 TEST(AreaPickerPath, ReplacesTheProgramNameOrFallsBackToTheProgramsFolder) {
-    EXPECT_EQ(AreaPickerPath("C:\\Tools\\Quorvel.exe"), "C:\\Tools\\Areapick.exe");
-    EXPECT_EQ(AreaPickerPath("C:\\Quorvel.exe.d\\Quorvel.exe"), "C:\\Areapick.exe.d\\Areapick.exe");
+    EXPECT_EQ(AreaPickerPath(L"C:\\Tools\\Quorvel.exe"), L"C:\\Tools\\Areapick.exe");
+    EXPECT_EQ(AreaPickerPath(L"C:\\Quorvel.exe.d\\Quorvel.exe"),
+              L"C:\\Areapick.exe.d\\Areapick.exe");
     // A renamed copy must never start itself.
-    EXPECT_EQ(AreaPickerPath("C:\\Tools\\quorvel.exe"), "C:\\Tools\\Areapick.exe");
-    EXPECT_EQ(AreaPickerPath("C:\\Tools\\Clicker2.exe"), "C:\\Tools\\Areapick.exe");
-    EXPECT_EQ(AreaPickerPath("Clicker2.exe"), "Areapick.exe");
+    EXPECT_EQ(AreaPickerPath(L"C:\\Tools\\quorvel.exe"), L"C:\\Tools\\Areapick.exe");
+    EXPECT_EQ(AreaPickerPath(L"C:\\Tools\\Clicker2.exe"), L"C:\\Tools\\Areapick.exe");
+    EXPECT_EQ(AreaPickerPath(L"Clicker2.exe"), L"Areapick.exe");
 }
 
 TEST(WebLinks, ShareAddressesCarryTheProductPageUnencoded) {

@@ -59,11 +59,14 @@ void SendMouse(DWORD flags, POINT screen = {}) {
     ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
 }
 
+// Moved again until it stays: wine may put the cursor back where the display's pointer was
+// when a window appeared under it, after the move has already arrived.
 void MoveCursorTo(POINT screen) {
-    SendMouse(MOUSEEVENTF_MOVE, screen);
     POINT cursor{};
     ASSERT_TRUE(WaitUntil([&] {
-        return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
+        if (GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y) return true;
+        SendMouse(MOUSEEVENTF_MOVE, screen);
+        return false;
     })) << "cursor at "
         << cursor.x << "," << cursor.y << ", wanted " << screen.x << "," << screen.y;
 }

@@ -64,14 +64,24 @@ TEST(SystemCursorTest, MovesAndReadsBackScreenPoints) {
     }
 }
 
-TEST(SystemScreenMetricsTest, ReportsTheVirtualScreenOriginAndSize) {
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM all) {
+    RECT& covered = *reinterpret_cast<RECT*>(all);
+    UnionRect(&covered, &covered, area);
+    return TRUE;
+}
+
+// Against the monitors themselves. On the one test screen at (0, 0) the primary screen is the
+// virtual one and both origins are 0, so a swapped origin or the primary screen's metrics would
+// pass; what shows is a metric of another area (the work area, say) or a field out of place.
+TEST(SystemScreenMetricsTest, MeasuresTheMonitorsAreaFieldByField) {
+    RECT monitors{};
+    ASSERT_TRUE(
+        EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors)));
     const VirtualScreen screen = SystemScreenMetrics().Measure();
-    EXPECT_EQ(screen.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
-    EXPECT_EQ(screen.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
-    EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    EXPECT_EQ(screen.height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    EXPECT_GT(screen.width, 0);
-    EXPECT_GT(screen.height, 0);
+    EXPECT_EQ(screen.left, monitors.left);
+    EXPECT_EQ(screen.top, monitors.top);
+    EXPECT_EQ(screen.width, monitors.right - monitors.left);
+    EXPECT_EQ(screen.height, monitors.bottom - monitors.top);
 }
 
 }  // namespace
