@@ -10,12 +10,12 @@ namespace quorvel {
 
 class TimerLead {
 public:
-    static constexpr std::int64_t kInitialMicroseconds = 2000;
-    static constexpr std::int64_t kLeastMicroseconds = 1000;
+    static constexpr std::int64_t kInitialMicroseconds = 4000;
+    static constexpr std::int64_t kLeastMicroseconds = 2000;
     // The coarsest system timer tick, 15.6 ms, for a system that keeps no finer resolution.
     static constexpr std::int64_t kMostMicroseconds = 16000;
     // Ticks in a row well within the lead before it shrinks by a millisecond.
-    static constexpr int kQuietTicksToShrink = 64;
+    static constexpr int kQuietTicksToShrink = 256;
 
     std::int64_t Microseconds() const { return lead_; }
     // How much later than asked the timer woke the tick (negative when early). A stall longer
