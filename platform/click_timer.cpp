@@ -8,10 +8,10 @@ namespace {
 
 constexpr UINT kTimerResolutionMs = 1;
 // A posted message is taken before input, painting and timers, so a run that only ever came
-// back on posted messages would hold all three back. They get their turn at least this often,
-// which keeps the window answering and painting at the screen's pace.
+// back on posted messages would hold all three back. They get a turn at least this often, for
+// all that waits; a turn costs a fast run a repaint of the status line.
 constexpr UINT kOvertaken = QS_INPUT | QS_PAINT | QS_TIMER;
-constexpr std::int64_t kQueueTurnMicroseconds = 15000;
+constexpr std::int64_t kQueueTurnMicroseconds = 50000;
 
 // The one timer of this thread whose continuation waits for the queue.
 WindowTimer* waitingForTheQueue = nullptr;
@@ -52,6 +52,7 @@ LRESULT CALLBACK WindowTimer::OnMessageTaken(int code, WPARAM removal, LPARAM me
         WindowTimer* timer = waitingForTheQueue;
         waitingForTheQueue = nullptr;
         timer->lastQueueTurn_ = SteadyMicroseconds();
+        timer->queueTurn_ = true;
         timer->continuationDue_ = timer->PostContinuation();
     }
     return CallNextHookEx(nullptr, code, removal, message);
@@ -64,6 +65,13 @@ bool WindowTimer::PostContinuation() {
 
 bool WindowTimer::TakeContinuation() {
     if (!continuationDue_ || waitingForTheQueue == this) return false;
+    // A turn lets through everything that waits, one message after another; the timer that
+    // stands by ends a turn that goes on too long.
+    if (queueTurn_ && HIWORD(GetQueueStatus(kOvertaken)) != 0) {
+        waitingForTheQueue = this;
+        return false;
+    }
+    queueTurn_ = false;
     continuationDue_ = false;
     return true;
 }
@@ -71,6 +79,7 @@ bool WindowTimer::TakeContinuation() {
 void WindowTimer::Kill() {
     KillTimer(window_, id_);  // killing a timer that is not armed is harmless
     continuationDue_ = false;
+    queueTurn_ = false;
     if (waitingForTheQueue == this) waitingForTheQueue = nullptr;
 }
 

@@ -44,8 +44,10 @@ private:
     bool continuationDue_ = false;
     // Set while the continuation waits for the thread to take its next message.
     HHOOK queueHook_ = nullptr;
-    // When input, painting and timers last had their turn, on the steady clock.
+    // When input, painting and timers last had their turn, on the steady clock, and whether
+    // they are having one.
     std::int64_t lastQueueTurn_ = 0;
+    bool queueTurn_ = false;
 };
 
 }  // namespace quorvel::win

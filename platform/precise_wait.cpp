@@ -39,7 +39,8 @@ bool PreciseWait::WaitUntil(std::int64_t steadyMicroseconds) {
             continue;
         }
         if (HotKeyWaiting()) return false;
-        YieldProcessor();
+        // Yielding, not pausing: the programs our clicks go to may be waiting for this core.
+        SwitchToThread();
     }
 }
 
