@@ -62,9 +62,13 @@ dist_is_complete() (
         sha256sum --quiet -c SHA256SUMS
 )
 check "build/dist holds the five files, and SHA256SUMS matches them" dist_is_complete
-check "the portable zip holds the two programs and the how-to" \
-    test "$(unzip -Z1 "$release_dist/Quorvel-$version-x64.zip" | sort | tr '\n' ' ')" = "Areapick.exe Quorvel.exe README.txt "
-unzip -p "$release_dist/Quorvel-$version-x64.zip" Quorvel.exe >"$work/unsigned.exe"
+# "Extract here" must not scatter the files among whatever else lies in the folder.
+for arch in x64 x86; do
+    folder=Quorvel-$version-$arch
+    check "the $arch zip unpacks into one folder $folder/ with the two programs and the how-to" \
+        test "$(unzip -Z1 "$release_dist/$folder.zip" | tr '\n' ' ')" = "$folder/Quorvel.exe $folder/Areapick.exe $folder/README.txt "
+done
+unzip -p "$release_dist/Quorvel-$version-x64.zip" "Quorvel-$version-x64/Quorvel.exe" >"$work/unsigned.exe"
 check "unsigned programs ask for uiAccess=\"false\"" grep -aq 'uiAccess="false"' "$work/unsigned.exe"
 
 # A throwaway code-signing certificate, trusted by nothing but the checks below.
@@ -84,7 +88,7 @@ signed=("$newer_dist"/*.msi)
 for arch in x64 x86; do
     mkdir -p "$work/msi-$arch" "$work/zip-$arch"
     (cd "$work/msi-$arch" && msiextract "$newer_dist/Quorvel-$newer_version-$arch.msi" >/dev/null)
-    unzip -q -o "$newer_dist/Quorvel-$newer_version-$arch.zip" -d "$work/zip-$arch"
+    unzip -q -j -o "$newer_dist/Quorvel-$newer_version-$arch.zip" -d "$work/zip-$arch"
     signed+=("$(find "$work/msi-$arch" -name Quorvel.exe)" "$(find "$work/msi-$arch" -name Areapick.exe)")
     signed+=("$work/zip-$arch/Quorvel.exe" "$work/zip-$arch/Areapick.exe")
 done
