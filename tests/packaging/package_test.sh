@@ -62,6 +62,8 @@ dist_is_complete() (
         sha256sum --quiet -c SHA256SUMS
 )
 check "build/dist holds the five files, and SHA256SUMS matches them" dist_is_complete
+check "without a release address no manifest is written, and one line says so" \
+    sh -c "grep -q '^package: no winget or Scoop manifests written' '$work/package.log' && ! ls '$release_dist' | grep -q 'yaml\|json'"
 # "Extract here" must not scatter the files among whatever else lies in the folder.
 for arch in x64 x86; do
     folder=Quorvel-$version-$arch
@@ -78,10 +80,19 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Quorvel test signer
 openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" -out "$work/signer.pfx" \
     -passout pass:throwaway >/dev/null 2>&1
 QUORVEL_VERSION=$newer_version QUORVEL_DIST=$newer_dist QUORVEL_SIGNING_PFX=$work/signer.pfx \
-    QUORVEL_SIGNING_PASSWORD=throwaway scripts/package >"$work/package-signed.log" 2>&1
-check "scripts/package makes a newer release, signed" test $? -eq 0
+    QUORVEL_SIGNING_PASSWORD=throwaway QUORVEL_RELEASE_URL=https://downloads.quorvel.example/releases \
+    scripts/package >"$work/package-signed.log" 2>&1
+check "scripts/package makes a newer release, signed, with its manifests" test $? -eq 0
 [ "$failed" -eq 0 ] || { cat "$work/package-signed.log"; finish; }
 newer_msi=$newer_dist/Quorvel-$newer_version-x64.msi
+manifests_are_complete() (
+    cd "$newer_dist" && [ "$(ls Vantrel.Quorvel.yaml Vantrel.Quorvel.installer.yaml \
+        Vantrel.Quorvel.locale.en-US.yaml quorvel.json | wc -l)" -eq 4 ]
+)
+check "the three winget manifests and the Scoop manifest are written" manifests_are_complete
+# Debian's interpreter, which scripts/setup gives its YAML parser.
+check "they parse, and every hash and product code in them is that of the file beside them" \
+    /usr/bin/python3 scripts/lib/manifests_match.py "$newer_dist"
 
 # Every signed file: both installers, and the programs inside them and inside the zips.
 signed=("$newer_dist"/*.msi)
