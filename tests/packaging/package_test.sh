@@ -71,6 +71,25 @@ for arch in x64 x86; do
         test "$(unzip -Z1 "$release_dist/$folder.zip" | tr '\n' ' ')" = "$folder/Quorvel.exe $folder/Areapick.exe $folder/README.txt "
 done
 unzip -p "$release_dist/Quorvel-$version-x64.zip" "Quorvel-$version-x64/Quorvel.exe" >"$work/unsigned.exe"
+unzip -p "$release_dist/Quorvel-$version-x86.zip" "Quorvel-$version-x86/Quorvel.exe" >"$work/unsigned-x86.exe"
+
+# Every time in the release is the commit's, so that scripts/verify-release can build it again.
+epoch=$(sed -n 's/^source_date_epoch=//p' build/package/win64/package.env)
+package_code=$(sed -n 's/^package_code=//p' build/package/win64/package.env)
+pe_time_stamp() {
+    python3 -c 'import struct, sys; d = open(sys.argv[1], "rb").read(); print(struct.unpack_from("<I", d, struct.unpack_from("<I", d, 0x3C)[0] + 8)[0])' "$1"
+}
+# A zip keeps times to two seconds.
+zip_times_are() {
+    python3 -c 'import calendar, sys, zipfile
+sys.exit(any(abs(calendar.timegm(m.date_time + (0, 0, 0)) - int(sys.argv[2])) > 1 for m in zipfile.ZipFile(sys.argv[1]).infolist()))' "$1" "$2"
+}
+check "the programs' PE time stamp is the commit's time, x64 and x86" \
+    test "$(pe_time_stamp "$work/unsigned.exe") $(pe_time_stamp "$work/unsigned-x86.exe")" = "$epoch $epoch"
+check "the zip's members carry the commit's time" zip_times_are "$release_dist/Quorvel-$version-x64.zip" "$epoch"
+check "the installer's package code and creation time are its own, not drawn at the build" \
+    sh -c "TZ=UTC msiinfo suminfo '$release_msi' | grep -qx 'Revision number (UUID): {$package_code}' &&
+        TZ=UTC msiinfo suminfo '$release_msi' | grep -qx 'Created: $(TZ=UTC date -d "@$epoch" '+%a %b %e %H:%M:%S %Y')'"
 check "unsigned programs ask for uiAccess=\"false\"" grep -aq 'uiAccess="false"' "$work/unsigned.exe"
 
 # A throwaway code-signing certificate, trusted by nothing but the checks below.
