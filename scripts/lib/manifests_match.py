@@ -1,14 +1,16 @@
 """Checks the winget and Scoop manifests in a release folder against the files beside them.
 
 Each manifest must parse (YAML or JSON), the three winget manifests must name one package and
-version, and every SHA-256 and product code must be that of the file its address names. Prints
-a line per manifest and exits 1 when any does not match.
+version, every SHA-256 and product code must be that of the file its address names, and Scoop's
+checkver and autoupdate must lead back to this release. Prints a line per manifest and exits 1
+when any does not match.
     python3 manifests_match.py DIR
 Needs PyYAML: Debian's python3-yaml, for /usr/bin/python3.
 """
 import hashlib
 import json
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -33,10 +35,10 @@ def product_code(msi):
 
 
 def file_named_by(folder, address):
-    path = folder / address.rsplit("/", 1)[-1]
-    if not path.is_file():
-        raise ValueError(f"{path.name}, which it names, is not beside it")
-    return path
+    name = address.rsplit("/", 1)[-1]
+    if not name or not (folder / name).is_file():
+        raise ValueError(f"{address} names no file beside it")
+    return folder / name
 
 
 def check_winget_identity(manifests):
@@ -65,6 +67,21 @@ def check_scoop(folder, manifest):
         archive = file_named_by(folder, entry["url"])
         if entry["hash"].lower() != sha256(archive):
             raise ValueError(f"the hash of {archive.name} is not that of the file")
+    check_scoop_update(folder, manifest)
+
+
+def check_scoop_update(folder, manifest):
+    """What Scoop reads to update: checkver must find this very version in the file it names, and
+    autoupdate, given this version, must give back this manifest's addresses and folders."""
+    version = manifest["version"]
+    checkver = manifest["checkver"]
+    found = re.search(checkver["regex"], file_named_by(folder, checkver["url"]).read_text())
+    if not found or found.group(1) != version:
+        raise ValueError(f"its checkver does not find version {version} in {checkver['url']}")
+    for arch in ("64bit", "32bit"):
+        for field, pattern in manifest["autoupdate"]["architecture"][arch].items():
+            if pattern.replace("$version", version) != manifest["architecture"][arch][field]:
+                raise ValueError(f"its autoupdate {field} of {arch} does not give this release's")
 
 
 def problem_of(error):
