@@ -110,7 +110,7 @@ manifests_are_complete() (
 )
 check "the three winget manifests and the Scoop manifest are written" manifests_are_complete
 # Debian's interpreter, which scripts/setup gives its YAML parser.
-check "they parse, and every hash and product code in them is that of the file beside them" \
+check "they parse, every hash and product code in them is that of the file beside them, and Scoop's update finds this release" \
     /usr/bin/python3 scripts/lib/manifests_match.py "$newer_dist"
 
 # Every signed file: both installers, and the programs inside them and inside the zips.
