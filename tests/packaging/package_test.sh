@@ -62,9 +62,34 @@ dist_is_complete() (
         sha256sum --quiet -c SHA256SUMS
 )
 check "build/dist holds the five files, and SHA256SUMS matches them" dist_is_complete
-check "the portable zip holds the two programs and the how-to" \
-    test "$(unzip -Z1 "$release_dist/Quorvel-$version-x64.zip" | sort | tr '\n' ' ')" = "Areapick.exe Quorvel.exe README.txt "
-unzip -p "$release_dist/Quorvel-$version-x64.zip" Quorvel.exe >"$work/unsigned.exe"
+check "without a release address no manifest is written, and one line says so" \
+    sh -c "grep -q '^package: no winget or Scoop manifests written' '$work/package.log' && ! ls '$release_dist' | grep -q 'yaml\|json'"
+# "Extract here" must not scatter the files among whatever else lies in the folder.
+for arch in x64 x86; do
+    folder=Quorvel-$version-$arch
+    check "the $arch zip unpacks into one folder $folder/ with the two programs and the how-to" \
+        test "$(unzip -Z1 "$release_dist/$folder.zip" | tr '\n' ' ')" = "$folder/Quorvel.exe $folder/Areapick.exe $folder/README.txt "
+done
+unzip -p "$release_dist/Quorvel-$version-x64.zip" "Quorvel-$version-x64/Quorvel.exe" >"$work/unsigned.exe"
+unzip -p "$release_dist/Quorvel-$version-x86.zip" "Quorvel-$version-x86/Quorvel.exe" >"$work/unsigned-x86.exe"
+
+# Every time in the release is the commit's, so that scripts/verify-release can build it again.
+epoch=$(sed -n 's/^source_date_epoch=//p' build/package/win64/package.env)
+package_code=$(sed -n 's/^package_code=//p' build/package/win64/package.env)
+pe_time_stamp() {
+    python3 -c 'import struct, sys; d = open(sys.argv[1], "rb").read(); print(struct.unpack_from("<I", d, struct.unpack_from("<I", d, 0x3C)[0] + 8)[0])' "$1"
+}
+# A zip keeps times to two seconds.
+zip_times_are() {
+    python3 -c 'import calendar, sys, zipfile
+sys.exit(any(abs(calendar.timegm(m.date_time + (0, 0, 0)) - int(sys.argv[2])) > 1 for m in zipfile.ZipFile(sys.argv[1]).infolist()))' "$1" "$2"
+}
+check "the programs' PE time stamp is the commit's time, x64 and x86" \
+    test "$(pe_time_stamp "$work/unsigned.exe") $(pe_time_stamp "$work/unsigned-x86.exe")" = "$epoch $epoch"
+check "the zip's members carry the commit's time" zip_times_are "$release_dist/Quorvel-$version-x64.zip" "$epoch"
+check "the installer's package code and creation time are its own, not drawn at the build" \
+    sh -c "TZ=UTC msiinfo suminfo '$release_msi' | grep -qx 'Revision number (UUID): {$package_code}' &&
+        TZ=UTC msiinfo suminfo '$release_msi' | grep -qx 'Created: $(TZ=UTC date -d "@$epoch" '+%a %b %e %H:%M:%S %Y')'"
 check "unsigned programs ask for uiAccess=\"false\"" grep -aq 'uiAccess="false"' "$work/unsigned.exe"
 
 # A throwaway code-signing certificate, trusted by nothing but the checks below.
@@ -74,17 +99,26 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Quorvel test signer
 openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" -out "$work/signer.pfx" \
     -passout pass:throwaway >/dev/null 2>&1
 QUORVEL_VERSION=$newer_version QUORVEL_DIST=$newer_dist QUORVEL_SIGNING_PFX=$work/signer.pfx \
-    QUORVEL_SIGNING_PASSWORD=throwaway scripts/package >"$work/package-signed.log" 2>&1
-check "scripts/package makes a newer release, signed" test $? -eq 0
+    QUORVEL_SIGNING_PASSWORD=throwaway QUORVEL_RELEASE_URL=https://downloads.quorvel.example/releases \
+    scripts/package >"$work/package-signed.log" 2>&1
+check "scripts/package makes a newer release, signed, with its manifests" test $? -eq 0
 [ "$failed" -eq 0 ] || { cat "$work/package-signed.log"; finish; }
 newer_msi=$newer_dist/Quorvel-$newer_version-x64.msi
+manifests_are_complete() (
+    cd "$newer_dist" && [ "$(ls Vantrel.Quorvel.yaml Vantrel.Quorvel.installer.yaml \
+        Vantrel.Quorvel.locale.en-US.yaml quorvel.json | wc -l)" -eq 4 ]
+)
+check "the three winget manifests and the Scoop manifest are written" manifests_are_complete
+# Debian's interpreter, which scripts/setup gives its YAML parser.
+check "they parse, every hash and product code in them is that of the file beside them, and Scoop's update finds this release" \
+    /usr/bin/python3 scripts/lib/manifests_match.py "$newer_dist"
 
 # Every signed file: both installers, and the programs inside them and inside the zips.
 signed=("$newer_dist"/*.msi)
 for arch in x64 x86; do
     mkdir -p "$work/msi-$arch" "$work/zip-$arch"
     (cd "$work/msi-$arch" && msiextract "$newer_dist/Quorvel-$newer_version-$arch.msi" >/dev/null)
-    unzip -q -o "$newer_dist/Quorvel-$newer_version-$arch.zip" -d "$work/zip-$arch"
+    unzip -q -j -o "$newer_dist/Quorvel-$newer_version-$arch.zip" -d "$work/zip-$arch"
     signed+=("$(find "$work/msi-$arch" -name Quorvel.exe)" "$(find "$work/msi-$arch" -name Areapick.exe)")
     signed+=("$work/zip-$arch/Quorvel.exe" "$work/zip-$arch/Areapick.exe")
 done
