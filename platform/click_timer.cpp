@@ -48,7 +48,11 @@ bool WindowTimer::ArmNow() {
 }
 
 LRESULT CALLBACK WindowTimer::OnMessageTaken(int code, WPARAM removal, LPARAM message) {
-    if (code == HC_ACTION && removal == PM_REMOVE && waitingForTheQueue != nullptr) {
+    // The continuation itself is no turn of the queue: posted again on its own taking, it would
+    // come back before anything that waits, for ever.
+    const auto* taken = reinterpret_cast<const MSG*>(message);
+    if (code == HC_ACTION && removal == PM_REMOVE && waitingForTheQueue != nullptr &&
+        !(taken->message == kContinueMessage && taken->hwnd == waitingForTheQueue->window_)) {
         WindowTimer* timer = waitingForTheQueue;
         waitingForTheQueue = nullptr;
         timer->lastQueueTurn_ = SteadyMicroseconds();
