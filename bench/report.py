@@ -391,8 +391,8 @@ def cadence_section(results, facts):
     lines = [
         "## Cadence",
         "",
-        "Left clicks in rectangle mode on a recorder window, hold and double-click pauses 0, so the "
-        "promised period is D. The peer is `xdotool click --repeat N --delay D 1`. Error = |period "
+        "Left clicks in a 1x1 rectangle at the centre of a recorder window, where the peer "
+        "clicks too; hold and double-click pauses 0, so the promised period is D. The peer is `xdotool click --repeat N --delay D 1`. Error = |period "
         "- D| per period (nearest-rank percentiles); mean - D = the mean period's distance from "
         "the promise; drift = where the last click lands against the first click plus (n - 1) x "
         "D. Each Quorvel block is started with its real shortcut "
