@@ -4,8 +4,9 @@
 //   cadence_recorder <output file> <left> <top> <width> <height>
 //
 // Writes "frequency <counts per second>" once the window is in the foreground under the cursor,
-// then one line per message: "<performance counter> <message> <extra information>". Each line is
-// flushed at once, so a reader can follow the file while clicks arrive. Runs until it is ended.
+// then one line per message: "<performance counter> <message> <extra information> <milliseconds
+// it waited in the input queue>". Each line is flushed at once, so a reader can follow the file
+// while clicks arrive. Runs until it is ended.
 
 #include <windows.h>
 
@@ -51,8 +52,8 @@ int main(int argc, char** argv) {
     for (;;) {
         if (!recorder.WaitForEvents(1, kWaitRoundMs)) continue;
         for (const quorvel::test::RecordedButton& event : recorder.events()) {
-            std::fprintf(output, "%lld %u %llu\n", event.arrival, event.message,
-                         static_cast<unsigned long long>(event.extraInfo));
+            std::fprintf(output, "%lld %u %llu %ld\n", event.arrival, event.message,
+                         static_cast<unsigned long long>(event.extraInfo), event.queueWaitMs);
         }
         std::fflush(output);
         recorder.Clear();

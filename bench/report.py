@@ -3,10 +3,12 @@
     python3 bench/report.py <measurement folder>
 
 The folder holds: clicks.txt (the cadence recorder's output), blocks.txt (one line per clicking
-block: source, delay, clicks asked, first and last recorder line, how it was started), facts.txt
-("name value" lines: machine, footprint, sizes), timer.txt (the timer probe's output) and
-launch-quorvel.txt / launch-control.txt (milliseconds per launch, or "timeout"). The report is
-printed and written to report.md in the same folder.
+block: source, delay, clicks asked, first and last recorder line, how it was started, and for
+Quorvel the CPU ticks of its process and the microseconds they were taken over), facts.txt
+("name value" lines: machine, the 1 ms run's stop, footprint, sizes), timer.txt (the timer
+probe's output), answers.txt (the answer probe's milliseconds per message, or "timeout") and
+launch-<program>.txt for quorvel, control-window and control-dialog (milliseconds per launch, or
+"timeout"). The report is printed and written to report.md in the same folder.
 """
 
 import math
@@ -19,10 +21,16 @@ WM_LBUTTONDOWN = 0x201
 # The extra information that tells the two click sources apart in the recorder.
 EXTRA_INFO = {"Quorvel": 786, "peer": 0}
 
-P99_GOAL_MS = 2.0
+P99_GOAL_MS = 1.0
+# The mean period's distance from D: a fixed bound from MEAN_GOAL_FROM_DELAY_MS up, a share of D
+# below.
 MEAN_GOAL_MS = 0.05
-# Below this a window timer cannot keep the promise: its minimum is 10 ms and it fires late.
-GOALS_FROM_DELAY_MS = 20
+MEAN_GOAL_FROM_DELAY_MS = 20
+MEAN_GOAL_SHARE = 0.01
+RUN_CPU_GOAL_PERCENT = 1.0
+RUN_CPU_GOAL_DELAY_MS = 100
+STOP_GOAL_MS = 2.0
+ANSWER_GOAL_MS = 50.0
 IDLE_CPU_GOAL_PERCENT = 0.1
 RSS_GOAL_KB = 2048
 # Resident memory moves by whole pages; a few pages of wine's own bookkeeping are not growth.
@@ -39,6 +47,8 @@ class Block:
     first_line: int  # recorder lines after first_line and up to last_line belong to the block
     last_line: int
     started_by: str
+    cpu_ticks: int | None = None  # Quorvel's, from the start press to the block's last click
+    elapsed_us: int | None = None
 
 
 @dataclass
@@ -50,6 +60,7 @@ class BlockResult:
     error_p99_ms: float | None
     error_max_ms: float | None
     drift_ms: float | None
+    queue_wait_max_ms: int | None = None  # the longest a press waited in the input queue
 
     @property
     def lost(self):
@@ -73,15 +84,16 @@ def percentile(values, fraction):
 
 
 def read_recorder(path):
-    """Returns the counter frequency and (line number, counter, message, extra info) rows."""
+    """Returns the counter frequency and (line number, counter, message, extra info, milliseconds
+    in the input queue) rows."""
     frequency = None
     events = []
     for number, line in enumerate(Path(path).read_text().splitlines(), start=1):
         fields = line.split()
         if fields[:1] == ["frequency"]:
             frequency = int(fields[1])
-        elif len(fields) == 3:
-            events.append((number, int(fields[0]), int(fields[1]), int(fields[2])))
+        elif len(fields) == 4:
+            events.append((number, *(int(field) for field in fields)))
     if frequency is None:
         raise ValueError(f"{path}: the recorder never reported its counter frequency")
     return frequency, events
@@ -90,8 +102,9 @@ def read_recorder(path):
 def read_blocks(path):
     blocks = []
     for line in Path(path).read_text().splitlines():
-        source, delay, asked, first, last, started_by = line.split()
-        blocks.append(Block(source, int(delay), int(asked), int(first), int(last), started_by))
+        source, delay, asked, first, last, started_by, *cpu = line.split()
+        blocks.append(Block(source, int(delay), int(asked), int(first), int(last), started_by,
+                            *(int(value) for value in cpu)))
     return blocks
 
 
@@ -103,17 +116,21 @@ def read_facts(path):
     return facts
 
 
-def read_launches(path):
-    """Milliseconds per launch; None for a launch whose window never showed."""
-    return [None if word == "timeout" else float(word) for word in Path(path).read_text().split()]
+def read_times(path):
+    """Milliseconds per launch or message; None for one that timed out. A missing file, from a
+    program that never ran, holds none."""
+    path = Path(path)
+    words = path.read_text().split() if path.exists() else []
+    return [None if word == "timeout" else float(word) for word in words]
 
 
-def press_times_ms(block, events, frequency):
-    """The times of the block's button presses from its own source, in milliseconds."""
+def block_presses(block, events, frequency):
+    """(arrival in milliseconds, milliseconds in the input queue) of the block's button presses
+    from its own source."""
     extra = EXTRA_INFO[block.source]
     return [
-        1000.0 * counter / frequency
-        for number, counter, message, info in events
+        (1000.0 * counter / frequency, wait)
+        for number, counter, message, info, wait in events
         if block.first_line < number <= block.last_line
         and message == WM_LBUTTONDOWN
         and info == extra
@@ -121,7 +138,8 @@ def press_times_ms(block, events, frequency):
 
 
 def analyse_block(block, events, frequency):
-    times = press_times_ms(block, events, frequency)
+    presses = block_presses(block, events, frequency)
+    times = [time for time, _ in presses]
     if len(times) < 2:
         return BlockResult(block, len(times), None, None, None, None, None)
     periods = [later - earlier for earlier, later in zip(times, times[1:])]
@@ -129,28 +147,43 @@ def analyse_block(block, events, frequency):
     # How far the last click lands from where the promised period would have put it.
     drift = (times[-1] - times[0]) - (len(times) - 1) * block.delay_ms
     return BlockResult(block, len(times), statistics.fmean(periods), percentile(errors, 0.50),
-                       percentile(errors, 0.99), max(errors), drift)
+                       percentile(errors, 0.99), max(errors), drift,
+                       max(wait for _, wait in presses))
+
+
+def mean_goal_ms(delay_ms):
+    return MEAN_GOAL_MS if delay_ms >= MEAN_GOAL_FROM_DELAY_MS else MEAN_GOAL_SHARE * delay_ms
 
 
 def cadence_goals(results):
-    """(goal, met, detail) rows for the cadence goals, judged at D >= GOALS_FROM_DELAY_MS.
+    """(goal, met, detail) rows for the cadence goals, judged at every D.
 
-    A judged block without a cadence (fewer than two clicks) fails every goal it touches."""
+    A block without a cadence (fewer than two clicks) fails every goal it touches."""
     quorvel = [r for r in results if r.block.source == "Quorvel"]
     peer = [r for r in results if r.block.source == "peer"]
-    judged = [r for r in quorvel if r.block.delay_ms >= GOALS_FROM_DELAY_MS]
     goals = []
 
-    # Rounded, so that an offset exactly at the limit is not lost to floating point.
-    offsets = [math.inf if r.mean_offset_ms is None else round(abs(r.mean_offset_ms), 6)
-               for r in judged]
-    goals.append((f"Quorvel mean period within {MEAN_GOAL_MS:g} ms of D at D >= "
-                  f"{GOALS_FROM_DELAY_MS} ms", bool(judged) and max(offsets) <= MEAN_GOAL_MS,
-                  f"worst block {format_offset_ms(max(offsets, default=None))} ms off"))
+    # Each block against its own bound; rounded, so that an offset exactly at the bound is not
+    # lost to floating point.
+    def share_of_bound(r):
+        if r.mean_offset_ms is None:
+            return math.inf
+        return round(abs(r.mean_offset_ms), 6) / mean_goal_ms(r.block.delay_ms)
 
-    worst = worst_p99(judged)
-    goals.append((f"Quorvel p99 error <= {P99_GOAL_MS:g} ms at D >= {GOALS_FROM_DELAY_MS} ms",
-                  bool(judged) and worst <= P99_GOAL_MS, f"worst block {format_ms(worst)} ms"))
+    worst = max(quorvel, key=share_of_bound, default=None)
+    goals.append((f"Quorvel mean period within {MEAN_GOAL_SHARE * 100:g} % of D, and within "
+                  f"{MEAN_GOAL_MS:g} ms from D = {MEAN_GOAL_FROM_DELAY_MS} ms up",
+                  worst is not None and share_of_bound(worst) <= 1,
+                  "no block" if worst is None else
+                  f"worst block D={worst.block.delay_ms}: "
+                  f"{format_offset_ms(worst.mean_offset_ms)} ms off "
+                  f"(bound {mean_goal_ms(worst.block.delay_ms):g})"))
+
+    worst = max(quorvel, key=lambda r: worst_p99([r]), default=None)
+    goals.append((f"Quorvel p99 error <= {P99_GOAL_MS:g} ms at every D",
+                  bool(quorvel) and worst_p99(quorvel) <= P99_GOAL_MS,
+                  "no block" if worst is None else
+                  f"worst block D={worst.block.delay_ms}: {format_ms(worst_p99([worst]))} ms"))
 
     lost = sum(r.lost for r in quorvel)
     extra = sum(r.surplus for r in quorvel)
@@ -158,8 +191,8 @@ def cadence_goals(results):
                   f"{lost} lost, {extra} surplus"))
 
     behind = []
-    for delay in sorted({r.block.delay_ms for r in judged}, reverse=True):
-        ours = [r for r in judged if r.block.delay_ms == delay]
+    for delay in sorted({r.block.delay_ms for r in quorvel}, reverse=True):
+        ours = [r for r in quorvel if r.block.delay_ms == delay]
         theirs = [r for r in peer if r.block.delay_ms == delay]
         if not theirs:
             behind.append(f"D={delay}: no peer block")
@@ -170,26 +203,10 @@ def cadence_goals(results):
         theirs_p99 = worst_p99(theirs)
         if ours_p99 > theirs_p99:
             behind.append(f"D={delay}: p99 {format_ms(ours_p99)} > {format_ms(theirs_p99)} ms")
-    goals.append((f"Quorvel never worse than the peer at D >= {GOALS_FROM_DELAY_MS} ms (worst "
-                  "block p99, losses, per D)", bool(judged) and not behind,
+    goals.append(("Quorvel never worse than the peer at any D (worst block p99, losses, per D)",
+                  bool(quorvel) and not behind,
                   "; ".join(behind) or "as good or better at every D"))
     return goals
-
-
-def below_timer_minimum(results):
-    """One sentence per short delay, where no goal is set: what the blocks there delivered."""
-    lines = []
-    for delay in sorted({r.block.delay_ms for r in results
-                         if r.block.delay_ms < GOALS_FROM_DELAY_MS}, reverse=True):
-        parts = []
-        for source in ("Quorvel", "peer"):
-            blocks = [r for r in results if r.block.source == source and r.block.delay_ms == delay]
-            means = ", ".join(format_ms(r.mean_period_ms) for r in blocks)
-            parts.append(f"{source} mean period {means} ms, worst p99 error "
-                         f"{format_ms(worst_p99(blocks))} ms")
-        lines.append(f"At D = {delay} ms, below what a window timer can keep: "
-                     + "; ".join(parts) + ".")
-    return lines
 
 
 def worst_p99(results):
@@ -198,8 +215,70 @@ def worst_p99(results):
                default=math.inf)
 
 
-def cpu_percent(ticks, facts):
-    return 100.0 * ticks / float(facts["clock_ticks_per_second"]) / float(facts["idle_seconds"])
+def cpu_percent(ticks, seconds, ticks_per_second):
+    return 100.0 * ticks / ticks_per_second / seconds
+
+
+def block_cpu_percent(block, ticks_per_second):
+    """None for a block whose CPU was not read (the peer's) or that took no time."""
+    if block.cpu_ticks is None or not block.elapsed_us:
+        return None
+    return cpu_percent(block.cpu_ticks, block.elapsed_us / 1e6, ticks_per_second)
+
+
+def run_cpu_goal(results, ticks_per_second):
+    """The worst Quorvel block at RUN_CPU_GOAL_DELAY_MS; one without a reading fails."""
+    readings = [block_cpu_percent(r.block, ticks_per_second) for r in results
+                if r.block.source == "Quorvel" and r.block.delay_ms == RUN_CPU_GOAL_DELAY_MS]
+    worst = max((math.inf if c is None else c for c in readings), default=math.inf)
+    # Rounded, so that a reading exactly at the limit is not lost to floating point.
+    return (f"Quorvel CPU during a run at D = {RUN_CPU_GOAL_DELAY_MS} ms within "
+            f"{RUN_CPU_GOAL_PERCENT:g} % of a core", round(worst, 6) <= RUN_CPU_GOAL_PERCENT,
+            f"worst block {format_ms(worst)} %")
+
+
+@dataclass
+class StopRun:
+    """The 1 ms run until stopped: its cadence, its CPU and how its stop went."""
+    cadence: BlockResult
+    cpu_percent: float
+    last_click_after_press_ms: float | None  # None without a click or without a press stamp
+    clicks_after_press: int
+    # How much of the time after the press the last click spent in the input queue, sent but
+    # not yet delivered.
+    last_click_queue_wait_ms: int | None = None
+
+
+def analyse_stop_run(facts, events, frequency):
+    first, last = (int(word) for word in facts["stop_run_lines"].split())
+    block = Block("Quorvel", 1, 0, first, last, facts["stop_run_started_by"])
+    presses = block_presses(block, events, frequency)
+    times = [time for time, _ in presses]
+    pressed = facts["stop_pressed_at"]
+    pressed_ms = 1000.0 * int(pressed) / frequency if pressed.isdigit() else None
+    after = None if pressed_ms is None or not times else times[-1] - pressed_ms
+    late = 0 if pressed_ms is None else sum(1 for t in times if t > pressed_ms)
+    cpu = cpu_percent(int(facts["stop_run_cpu_ticks"]), int(facts["stop_run_elapsed_us"]) / 1e6,
+                      float(facts["clock_ticks_per_second"]))
+    return StopRun(analyse_block(block, events, frequency), cpu, after, late,
+                   presses[-1][1] if presses else None)
+
+
+def stop_run_goals(stop, answers):
+    answered = [t for t in answers if t is not None]
+    timeouts = answers.count(None)
+    slowest = max(answered, default=math.inf)
+    # Rounded, so that a time exactly at the limit is not lost to floating point.
+    after = math.inf if stop.last_click_after_press_ms is None else stop.last_click_after_press_ms
+    return [
+        (f"a stop at D = 1 ms: no click later than {STOP_GOAL_MS:g} ms after the press",
+         round(after, 6) <= STOP_GOAL_MS,
+         f"last click {format_offset_ms(stop.last_click_after_press_ms)} ms from the press, "
+         f"{stop.clicks_after_press} clicks after it"),
+        (f"during a 1 ms run the window answers a message within {ANSWER_GOAL_MS:g} ms",
+         bool(answered) and timeouts == 0 and round(slowest, 6) <= ANSWER_GOAL_MS,
+         f"slowest answer {format_ms(slowest)} ms of {len(answers)}, {timeouts} timed out"),
+    ]
 
 
 def resident_after_clicks(facts):
@@ -219,52 +298,74 @@ def median_or_inf(launches):
     return statistics.median(times) if times else math.inf
 
 
-def footprint_rows_and_goals(facts, launch_quorvel, launch_control):
-    quorvel_cpu = cpu_percent(int(facts["quorvel_idle_cpu_ticks"]), facts)
-    control_cpu = cpu_percent(int(facts["control_idle_cpu_ticks"]), facts)
-    rss_start = int(facts["quorvel_rss_start_kb"])
-    control_rss_start = int(facts["control_rss_start_kb"])
-    control_rss_end = int(facts["control_rss_end_kb"])
+# The footprint's controls, in the report's order; the goals are judged against the last one,
+# which loads the system libraries that Quorvel loads.
+CONTROLS = {"control_window": "empty window", "control_dialog": "dialog"}
+JUDGED_CONTROL = "control_dialog"
+PROGRAMS = ("quorvel", *CONTROLS)
+
+
+def footprint_rows_and_goals(facts, launches):
+    """Rows of (measure, Quorvel, each control, Quorvel minus each control) and the goals.
+    launches maps each of PROGRAMS to its launch times."""
+    ticks_per_second = float(facts["clock_ticks_per_second"])
+    idle_seconds = float(facts["idle_seconds"])
+    cpu = {p: cpu_percent(int(facts[f"{p}_idle_cpu_ticks"]), idle_seconds, ticks_per_second)
+           for p in PROGRAMS}
+    start_kb = {p: int(facts[f"{p}_rss_start_kb"]) for p in PROGRAMS}
     rss_after = resident_after_clicks(facts)
     warm, last = min(rss_after), max(rss_after)
+    end_kb = {"quorvel": rss_after[last][0], **{c: int(facts[f"{c}_rss_end_kb"]) for c in CONTROLS}}
     unreached = [clicks for clicks, (_, received) in rss_after.items() if received < clicks]
-    quorvel_launch = median_or_inf(launch_quorvel)
-    control_launch = median_or_inf(launch_control)
-    timeouts = launch_quorvel.count(None) + launch_control.count(None)
+    launch = {p: median_or_inf(launches[p]) for p in PROGRAMS}
+    timeouts = {p: launches[p].count(None) for p in PROGRAMS}
 
-    rows = [(f"idle CPU over {facts['idle_seconds']} s, % of a core", f"{quorvel_cpu:.3f}",
-             f"{control_cpu:.3f}"),
-            ("resident memory after start, KB", str(rss_start), str(control_rss_start))]
-    for clicks, (kb, received) in sorted(rss_after.items()):
-        ours = str(kb) if received >= clicks else f"{kb} (only {received:,} clicks received)"
-        rows.append((f"resident memory after {clicks:,} clicks, KB", ours,
-                     str(control_rss_end) if clicks == last else ""))
-    rows.append((f"launch to visible window, median of {len(launch_quorvel)} / "
-                 f"{len(launch_control)} ({timeouts} timed out), ms", format_ms(quorvel_launch),
-                 format_ms(control_launch)))
+    def row(measure, values, shown, difference):
+        return (measure, *(shown(values[p]) for p in PROGRAMS),
+                *(difference(values["quorvel"] - values[c]) for c in CONTROLS))
 
+    kb = (str, "{:+d}".format)
+    rows = [row(f"idle CPU over {facts['idle_seconds']} s, % of a core", cpu, "{:.3f}".format,
+                "{:+.3f}".format),
+            row("resident memory after start, KB", start_kb, *kb)]
+    for clicks, (reading, received) in sorted(rss_after.items()):
+        ours = str(reading) if received >= clicks else (
+            f"{reading} (only {received:,} clicks received)")
+        measure = f"resident memory after {clicks:,} clicks, KB"
+        if clicks == last:
+            # The controls' readings at the end stand beside the last milestone's.
+            _, _, *cells = row(measure, end_kb, *kb)
+            rows.append((measure, ours, *cells))
+        else:
+            rows.append((measure, ours, *[""] * (2 * len(CONTROLS))))
+    rows.append(row(f"launch to visible window, median of {len(launches['quorvel'])} each "
+                    f"(timed out: {' / '.join(str(timeouts[p]) for p in PROGRAMS)}), ms", launch,
+                    format_ms, format_offset_ms))
+
+    control = CONTROLS[JUDGED_CONTROL]
     # Rounded, so that a difference exactly at the limit is not lost to floating point.
-    cpu_difference = round(quorvel_cpu - control_cpu, 6)
+    cpu_difference = round(cpu["quorvel"] - cpu[JUDGED_CONTROL], 6)
+    start_difference = start_kb["quorvel"] - start_kb[JUDGED_CONTROL]
+    end_difference = end_kb["quorvel"] - end_kb[JUDGED_CONTROL]
     growth = rss_after[last][0] - rss_after[warm][0]
-    launch_difference = quorvel_launch - control_launch
+    launch_difference = launch["quorvel"] - launch[JUDGED_CONTROL]
+    launch_timeouts = timeouts["quorvel"] + timeouts[JUDGED_CONTROL]
     x86_size = int(facts["size_x86_Quorvel.exe"])
     goals = [
-        (f"idle CPU within {IDLE_CPU_GOAL_PERCENT:g} % of a core of the control",
+        (f"idle CPU within {IDLE_CPU_GOAL_PERCENT:g} % of a core of the {control}",
          cpu_difference <= IDLE_CPU_GOAL_PERCENT, f"difference {cpu_difference:+.3f} %"),
-        ("resident memory within 2 MB of the control, after start and at the end",
-         rss_start - control_rss_start <= RSS_GOAL_KB
-         and rss_after[last][0] - control_rss_end <= RSS_GOAL_KB,
-         f"{rss_start - control_rss_start:+d} KB after start, "
-         f"{rss_after[last][0] - control_rss_end:+d} KB at the end"),
+        (f"resident memory within 2 MB of the {control}, after start and at the end",
+         start_difference <= RSS_GOAL_KB and end_difference <= RSS_GOAL_KB,
+         f"{start_difference:+d} KB after start, {end_difference:+d} KB at the end"),
         (f"no memory growth from {warm:,} to {last:,} clicks "
          f"(tolerance {RSS_GROWTH_TOLERANCE_KB} KB)",
          not unreached and growth <= RSS_GROWTH_TOLERANCE_KB,
          f"{growth:+d} KB; clicks received {facts['footprint_clicks_received']}"
          + (f"; not reached: {', '.join(f'{c:,}' for c in sorted(unreached))}"
             if unreached else "")),
-        (f"launch within {LAUNCH_GOAL_MS:g} ms of the control, no launch timed out",
-         timeouts == 0 and launch_difference <= LAUNCH_GOAL_MS,
-         f"difference {format_ms(launch_difference)} ms, {timeouts} timed out"),
+        (f"launch within {LAUNCH_GOAL_MS:g} ms of the {control}, no launch of either timed out",
+         launch_timeouts == 0 and launch_difference <= LAUNCH_GOAL_MS,
+         f"difference {format_ms(launch_difference)} ms, {launch_timeouts} timed out"),
         ("Quorvel.exe x86 at most 600 KB", x86_size <= X86_SIZE_GOAL_BYTES,
          f"{x86_size / 1024:.0f} KB"),
     ]
@@ -272,11 +373,11 @@ def footprint_rows_and_goals(facts, launch_quorvel, launch_control):
 
 
 def format_ms(value):
-    return "n/a" if value is None or math.isinf(value) else f"{value:.2f}"
+    return "n/a" if value is None or not math.isfinite(value) else f"{value:.2f}"
 
 
 def format_offset_ms(value):
-    return "n/a" if value is None or math.isinf(value) else f"{value:+.3f}"
+    return "n/a" if value is None or not math.isfinite(value) else f"{value:+.3f}"
 
 
 def goal_table(goals):
@@ -285,15 +386,115 @@ def goal_table(goals):
     return lines
 
 
+def cadence_section(results, facts):
+    ticks_per_second = float(facts["clock_ticks_per_second"])
+    lines = [
+        "## Cadence",
+        "",
+        "Left clicks in a 1x1 rectangle at the centre of a recorder window, where the peer "
+        "clicks too; hold and double-click pauses 0, so the promised period is D. The peer is `xdotool click --repeat N --delay D 1`. Error = |period "
+        "- D| per period (nearest-rank percentiles); mean - D = the mean period's distance from "
+        "the promise; drift = where the last click lands against the first click plus (n - 1) x "
+        "D. Each Quorvel block is started with its real shortcut "
+        "key (F8, a global hot key) and ends at its count limit; \"started by\" names the press "
+        "that started it: `xdotool key F8` or SendInput keyboard events from a wine program (the "
+        "other one is tried only when the first brings no click within 5 s). CPU = the CPU time "
+        "of Quorvel's wine process (/proc, without the wineserver's share) from just before the "
+        "start press to the block's last click, over that time. Queue wait = the longest a press "
+        "spent between going into the input queue (its message time) and reaching the recorder, "
+        "to the millisecond: times of arrival are the clicks' times only while it stays small. "
+        "Key presses that failed to reach "
+        f"the system: {facts.get('key_press_failures', 'not counted')}.",
+        "",
+        "| block | D ms | started by | asked | received | mean period ms | mean - D ms | "
+        "p50 err ms | p99 err ms | max err ms | drift ms | queue wait ms | CPU % of a core |",
+        "|---|---|---|---|---|---|---|---|---|---|---|---|---|",
+    ]
+    for r in results:
+        b = r.block
+        cpu = block_cpu_percent(b, ticks_per_second)
+        lines.append(
+            f"| {b.source} | {b.delay_ms} | {b.started_by} | {b.asked} | {r.received} | "
+            f"{format_ms(r.mean_period_ms)} | {format_offset_ms(r.mean_offset_ms)} | "
+            f"{format_ms(r.error_p50_ms)} | {format_ms(r.error_p99_ms)} | "
+            f"{format_ms(r.error_max_ms)} | {format_ms(r.drift_ms)} | "
+            f"{'n/a' if r.queue_wait_max_ms is None else r.queue_wait_max_ms} | "
+            f"{'' if cpu is None else format_ms(cpu)} |")
+    goals = [*cadence_goals(results), run_cpu_goal(results, ticks_per_second)]
+    return [*lines, "", *goal_table(goals), ""]
+
+
+def stop_run_section(stop, answers):
+    answered = [t for t in answers if t is not None]
+    cadence = stop.cadence
+
+    def summary(fraction):
+        return format_ms(percentile(answered, fraction)) if answered else "n/a"
+
+    lines = [
+        "## A 1 ms run until stopped",
+        "",
+        "Quorvel clicks every 1 ms until stopped, started as above "
+        f"({cadence.block.started_by}). Meanwhile `answer_probe` sends its main window WM_NULL "
+        "with SendMessageTimeoutA (a second's time-out) every 15 ms for 10 s; then the run is "
+        "stopped with the shortcut key, pressed through SendInput by a wine program that reads "
+        "the performance counter just before the press (one clock for every wine process, the "
+        "recorder's too). CPU as in the cadence table, from just before the start press to "
+        "just after the stop press.",
+        "",
+        "| measure | value |",
+        "|---|---|",
+        f"| clicks received | {cadence.received} |",
+        f"| mean period / p99 error, ms | {format_ms(cadence.mean_period_ms)} / "
+        f"{format_ms(cadence.error_p99_ms)} |",
+        f"| CPU, % of a core | {stop.cpu_percent:.2f} |",
+        f"| answers: p50 / p99 / max, ms | {summary(0.50)} / {summary(0.99)} / {summary(1.0)} |",
+        f"| messages sent / timed out | {len(answers)} / {answers.count(None)} |",
+        f"| last click after the stop press, ms | "
+        f"{format_offset_ms(stop.last_click_after_press_ms)} |",
+        f"| clicks that arrived after the stop press | {stop.clicks_after_press} |",
+        "| of the last click's time after the press, spent in the input queue, ms | "
+        f"{'n/a' if stop.last_click_queue_wait_ms is None else stop.last_click_queue_wait_ms} |",
+    ]
+    return [*lines, "", *goal_table(stop_run_goals(stop, answers)), ""]
+
+
+def footprint_section(facts, launches):
+    rows, goals = footprint_rows_and_goals(facts, launches)
+    names = list(CONTROLS.values())
+    lines = [
+        "## Footprint",
+        "",
+        "Against two controls built with the same toolchain, all three running at once: an empty "
+        "Win32 window, and a dialog from a template that loads what Quorvel loads from the "
+        "system (common controls 6 through its manifest, the DLLs that Quorvel.exe imports, winmm "
+        "from the system folder). The goals are judged against the dialog. CPU and resident "
+        "memory (VmRSS) are read from /proc for the wine process of each program; the "
+        "wineserver's share is not included.",
+        "",
+        f"| measure | Quorvel | {' | '.join(names)} | "
+        f"{' | '.join(f'Quorvel - {name}' for name in names)} |",
+        "|---|---|" + "---|" * (2 * len(names)),
+        *(f"| {' | '.join(row)} |" for row in rows),
+        "",
+        "| executable | x64 bytes | x86 bytes | x86 stripped bytes |",
+        "|---|---|---|---|",
+    ]
+    for exe in ("Quorvel.exe", "Areapick.exe"):
+        lines.append(f"| {exe} | {int(facts['size_x64_' + exe]):,} | "
+                     f"{int(facts['size_x86_' + exe]):,} | "
+                     f"{int(facts['stripped_size_x86_' + exe]):,} |")
+    return [*lines, "", *goal_table(goals), ""]
+
+
 def render(folder):
     folder = Path(folder)
     facts = read_facts(folder / "facts.txt")
     timer = read_facts(folder / "timer.txt")
     frequency, events = read_recorder(folder / "clicks.txt")
     results = [analyse_block(b, events, frequency) for b in read_blocks(folder / "blocks.txt")]
-    rows, footprint_goals = footprint_rows_and_goals(
-        facts, read_launches(folder / "launch-quorvel.txt"),
-        read_launches(folder / "launch-control.txt"))
+    stop = analyse_stop_run(facts, events, frequency)
+    launches = {p: read_times(folder / f"launch-{p.replace('_', '-')}.txt") for p in PROGRAMS}
 
     lines = [
         "# Quorvel bench",
@@ -309,44 +510,14 @@ def render(folder):
         f"{timer['timer_1ms_period_p50']} ms (p50; p99 {timer.get('timer_1ms_period_p99', 'n/a')}), "
         f"one asked for 20 ms every {timer['timer_20ms_period_p50']} ms (p99 "
         f"{timer.get('timer_20ms_period_p99', 'n/a')}); Sleep(1) takes {timer['sleep_1ms_p50']} ms "
-        "(p50).",
+        "(p50); a high-resolution waitable timer asked for 0.5 ms wakes "
+        f"{timer.get('high_resolution_timer_500us_overshoot_p50', 'n/a')} ms late (p50; p99 "
+        f"{timer.get('high_resolution_timer_500us_overshoot_p99', 'n/a')}).",
         "",
-        "## Cadence",
-        "",
-        "Left clicks in rectangle mode on a recorder window, hold and double-click pauses 0, so the "
-        "promised period is D. The peer is `xdotool click --repeat N --delay D 1`. Error = |period "
-        "- D| per period (nearest-rank percentiles); mean - D = the mean period's distance from "
-        "the promise; drift = where the last click lands against the first click plus (n - 1) x "
-        "D. Each Quorvel block is started with its real shortcut "
-        "key (F8, a global hot key) and ends at its count limit; \"started by\" names the press "
-        "that started it: `xdotool key F8` or SendInput keyboard events from a wine program (the "
-        f"other one is tried only when the first brings no click within 5 s). Key presses that "
-        f"failed to reach the system: {facts.get('key_press_failures', 'not counted')}.",
-        "",
-        "| block | D ms | started by | asked | received | mean period ms | mean - D ms | "
-        "p50 err ms | p99 err ms | max err ms | drift ms |",
-        "|---|---|---|---|---|---|---|---|---|---|---|",
+        *cadence_section(results, facts),
+        *stop_run_section(stop, read_times(folder / "answers.txt")),
+        *footprint_section(facts, launches),
     ]
-    for r in results:
-        b = r.block
-        lines.append(
-            f"| {b.source} | {b.delay_ms} | {b.started_by} | {b.asked} | {r.received} | "
-            f"{format_ms(r.mean_period_ms)} | {format_offset_ms(r.mean_offset_ms)} | "
-            f"{format_ms(r.error_p50_ms)} | {format_ms(r.error_p99_ms)} | "
-            f"{format_ms(r.error_max_ms)} | {format_ms(r.drift_ms)} |")
-    lines += ["", *goal_table(cadence_goals(results)), "", *below_timer_minimum(results), "",
-              "## Footprint", "",
-              "Against an empty Win32 window built with the same toolchain, both running at once. "
-              "CPU and resident memory (VmRSS) are read from /proc for the wine process of each "
-              "program; the wineserver's share is not included.", "",
-              "| measure | Quorvel | control |", "|---|---|---|"]
-    lines += [f"| {name} | {ours} | {theirs} |" for name, ours, theirs in rows]
-    lines += ["", "| executable | x64 bytes | x86 bytes | x86 stripped bytes |", "|---|---|---|---|"]
-    for exe in ("Quorvel.exe", "Areapick.exe"):
-        lines.append(f"| {exe} | {int(facts['size_x64_' + exe]):,} | "
-                     f"{int(facts['size_x86_' + exe]):,} | "
-                     f"{int(facts['stripped_size_x86_' + exe]):,} |")
-    lines += ["", *goal_table(footprint_goals), ""]
     return "\n".join(lines)
 
 

@@ -78,8 +78,12 @@ LRESULT CALLBACK ClickRecorder::WindowProc(HWND window, UINT message, WPARAM wPa
         // The client point of lParam is signed: the window may reach left of the primary monitor.
         POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ClientToScreen(window, &point);
+        // The message time is the tick count when the input was queued; the difference wraps
+        // with it.
+        const auto waitMs =
+            static_cast<LONG>(GetTickCount() - static_cast<DWORD>(GetMessageTime()));
         recorder->events_.push_back(
-            {message, point, static_cast<ULONG_PTR>(GetMessageExtraInfo()), now.QuadPart});
+            {message, point, static_cast<ULONG_PTR>(GetMessageExtraInfo()), now.QuadPart, waitMs});
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -15,6 +15,9 @@ struct RecordedButton {
     POINT screenPoint;
     ULONG_PTR extraInfo;
     LONGLONG arrival;  // performance counter when the window got it, for timing a cadence
+    // Milliseconds from when the input went into the queue to when the window got it, so that a
+    // late arrival can be told from a late click.
+    LONG queueWaitMs;
 };
 
 class ClickRecorder {
