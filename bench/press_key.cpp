@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "tests/support/keyboard.h"
 
@@ -19,9 +20,10 @@ int main(int argc, char** argv) {
     }
     const auto virtualKey = static_cast<WORD>(std::strtoul(argv[1], nullptr, 0));
     const auto modifiers = static_cast<UINT>(std::strtoul(argv[2], nullptr, 0));
+    std::vector<INPUT> events = quorvel::test::CombinationEvents(modifiers, virtualKey);
     LARGE_INTEGER pressed;
     QueryPerformanceCounter(&pressed);
-    if (!quorvel::test::PressCombination(modifiers, virtualKey)) {
+    if (!quorvel::test::SendEvents(events)) {
         std::fprintf(stderr, "press_key: the system did not take the key press (error %lu)\n",
                      GetLastError());
         return 1;

@@ -157,26 +157,29 @@ class StopRunTest(unittest.TestCase):
              "stop_run_elapsed_us": "10000000", "clock_ticks_per_second": "100"}
 
     def test_the_last_click_is_timed_from_the_press_stamp(self):
-        # Presses at 0..12 ms on lines 2..27; the one on line 102 is past the run.
-        events = (presses(range(12), 786) + presses([12], 786, 26, queue_wait_ms=1)
+        # Presses at 0..12 ms on lines 2..27, the last sent at 10 ms; the one on line 102 is past
+        # the run. The press is at 10.5 ms.
+        events = (presses(range(12), 786) + presses([12], 786, 26, queue_wait_ms=2)
                   + presses([40], 786, first_line=102))
         stop = analyse_stop_run(self.FACTS, events, FREQUENCY)
-        self.assertAlmostEqual(stop.last_click_after_press_ms, 1.5, places=3)
-        self.assertEqual(stop.clicks_after_press, 2)
-        self.assertEqual(stop.last_click_queue_wait_ms, 1)
+        self.assertAlmostEqual(stop.last_click_sent_after_press_ms, 0.5, places=3)
+        self.assertEqual(stop.clicks_sent_after_press, 1)
+        self.assertAlmostEqual(stop.last_click_arrived_after_press_ms, 1.5, places=3)
+        self.assertEqual(stop.clicks_arrived_after_press, 2)
         self.assertEqual(stop.cadence.received, 13)
         self.assertAlmostEqual(stop.cpu_percent, 5.0)
         unstamped = analyse_stop_run(dict(self.FACTS, stop_pressed_at="none"), events, FREQUENCY)
-        self.assertIsNone(unstamped.last_click_after_press_ms)
+        self.assertIsNone(unstamped.clicks_sent_after_press)
 
-    def met(self, after_ms, answers):
-        stop = report.StopRun(None, 0.0, after_ms, 0)
+    def met(self, after_ms, answers, sent=1):
+        stop = report.StopRun(None, 0.0, after_ms, sent)
         return [met for _, met, _ in stop_run_goals(stop, answers)]
 
     def test_limits_of_the_stop_and_of_the_answers(self):
         self.assertEqual(self.met(2.0, [0.1, 50.0]), [True, True])
+        self.assertEqual(self.met(None, [0.1], sent=0), [True, True])
         self.assertEqual(self.met(2.01, [0.1, 50.01]), [False, False])
-        self.assertEqual(self.met(None, [0.1, None]), [False, False])
+        self.assertEqual(self.met(None, [0.1, None], sent=None), [False, False])
         self.assertFalse(self.met(-1.0, [])[1])
 
 

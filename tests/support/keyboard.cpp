@@ -26,7 +26,7 @@ std::vector<WORD> KeysOf(UINT modifiers, WORD virtualKey) {
 
 }  // namespace
 
-bool PressCombination(UINT modifiers, WORD virtualKey, int keyDowns) {
+std::vector<INPUT> CombinationEvents(UINT modifiers, WORD virtualKey, int keyDowns) {
     const std::vector<WORD> keys = KeysOf(modifiers, virtualKey);
     std::vector<INPUT> events;
     for (WORD key : keys) events.push_back(KeyEvent(key, 0));
@@ -34,8 +34,17 @@ bool PressCombination(UINT modifiers, WORD virtualKey, int keyDowns) {
     for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
         events.push_back(KeyEvent(*key, KEYEVENTF_KEYUP));
     }
+    return events;
+}
+
+bool SendEvents(std::vector<INPUT>& events) {
     const UINT count = static_cast<UINT>(events.size());
     return SendInput(count, events.data(), sizeof(INPUT)) == count;
+}
+
+bool PressCombination(UINT modifiers, WORD virtualKey, int keyDowns) {
+    std::vector<INPUT> events = CombinationEvents(modifiers, virtualKey, keyDowns);
+    return SendEvents(events);
 }
 
 std::string KeyName(WORD virtualKey) {
