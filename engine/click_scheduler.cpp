@@ -94,12 +94,11 @@ bool ClickScheduler::ClickOnce(std::int64_t sliceEnd) {
     const ScheduleOutcome outcome = Schedule(dueMicroseconds_ + pausedMilliseconds * 1000);
     // Without a valid interval there is no "next click" to report and the line keeps its text.
     if (keyPress != keyPresses_ || outcome != ScheduleOutcome::Scheduled) return false;
-    // The slice clicks on while the next click is due within it, but not at once (an interval
-    // of 0 takes one turn of the message loop a click), and no key press waits; otherwise the
-    // wake-up is armed before the click is reported, so that an arming failure's box comes first.
-    const std::int64_t now = host_.SteadyMicroseconds();
+    // The slice clicks on while the next click is due within it, unless the interval is 0 (that
+    // takes one turn of the message loop a click) or a key press waits; otherwise the wake-up is
+    // armed before the click is reported, so that an arming failure's box comes first.
     const bool clicksOn =
-        dueMicroseconds_ > now && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
+        m_nIntervalMs > 0 && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
     if (!clicksOn) ArmForNextClick();
     // A key press inside a box has had the last word.
     if (keyPress != keyPresses_) return false;
@@ -140,13 +139,14 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
     m_nIntervalMs = *interval;
 
     // The next click is due one period after the last one was, so that a late wake-up is made
-    // up by a shorter wait instead of adding up. A due time already past (a stall, the time a
-    // box was open) is given up: the next click comes a whole interval from now, as after a
-    // fresh start, never as a burst of catching up.
+    // up by a shorter wait instead of adding up; a due time less than an interval past is
+    // kept, and its click follows at once. One further in the past (a stall, the time a box
+    // was open) is given up: the next click comes a whole interval from now, as after a fresh
+    // start, never as a burst of catching up.
     const std::int64_t now = host_.SteadyMicroseconds();
     const std::int64_t intervalMicroseconds = std::int64_t{m_nIntervalMs} * 1000;
     dueMicroseconds_ = now + intervalMicroseconds;
-    if (periodStart && !taken.refused && *periodStart + intervalMicroseconds >= now) {
+    if (periodStart && !taken.refused && *periodStart + 2 * intervalMicroseconds >= now) {
         dueMicroseconds_ = *periodStart + intervalMicroseconds;
     }
     return ScheduleOutcome::Scheduled;

@@ -480,6 +480,17 @@ TEST_F(ClickTiming, AStallGivesOneLateClickAndTheCadenceResumesFromIt) {
     EXPECT_EQ(presses[3] - presses[2], 130000);
 }
 
+TEST_F(ClickTiming, AClickLessThanAnIntervalLateIsFollowedAtOnceAndTheCadenceKeepsItsDueTimes) {
+    scheduler.StartStopClicking();
+    FireLate(0);
+    FireLate(150000);  // the next click is due 50 ms before this one's release
+    FireLate(0);
+    const std::vector<std::int64_t> presses = mouse.LeftPressTimes();
+    ASSERT_EQ(presses.size(), 4u);
+    EXPECT_EQ(presses[2] - presses[1], 30000) << "the click that fell behind follows its release";
+    EXPECT_EQ(presses[3] - presses[0], 3 * 130000);
+}
+
 TEST_F(ClickTiming, ClicksFasterThanTheTimerComeOnTimeInSlicesUntilAKeyPress) {
     constexpr std::int64_t kClicksPerSlice = ClickScheduler::kSliceMicroseconds / 1000;
     host.settings.fixedDelayInClicks = 1;
