@@ -47,6 +47,7 @@ void ClickScheduler::Start() {
 }
 
 void ClickScheduler::Stop() {
+    mouse_.ReleaseHeld();
     timer_.Kill();
     timerArmed_ = false;
     timer_.ReleasePrecision();
@@ -71,18 +72,18 @@ void ClickScheduler::OnClickTimer() {
     if (wakesOnTimer_) lead_.Observe(now - wakeMicroseconds_);
 
     const std::int64_t sliceEnd = now + kSliceMicroseconds;
-    for (;;) {
+    for (int clicks = 1;; ++clicks) {
         // A key press ends the wait, and no click follows it: the press is handled as soon as
         // the tick is over, and the timer comes after it.
         if (!waits_.WaitUntil(dueMicroseconds_)) {
             ArmForNextClick();
             return;
         }
-        if (!ClickOnce(sliceEnd)) return;
+        if (!ClickOnce(sliceEnd, clicks < kMostClicksPerSlice)) return;
     }
 }
 
-bool ClickScheduler::ClickOnce(std::int64_t sliceEnd) {
+bool ClickScheduler::ClickOnce(std::int64_t sliceEnd, bool mayClickOn) {
     PickClickPoint(settings_, desktop_, random_, cursor_, m_ptLastClick);
     std::int64_t pausedMilliseconds = 0;
     if (settings_.radioClickType >= 0) {
@@ -94,11 +95,11 @@ bool ClickScheduler::ClickOnce(std::int64_t sliceEnd) {
     const ScheduleOutcome outcome = Schedule(dueMicroseconds_ + pausedMilliseconds * 1000);
     // Without a valid interval there is no "next click" to report and the line keeps its text.
     if (keyPress != keyPresses_ || outcome != ScheduleOutcome::Scheduled) return false;
-    // The slice clicks on while the next click is due within it, unless the interval is 0 (that
-    // takes one turn of the message loop a click) or a key press waits; otherwise the wake-up is
-    // armed before the click is reported, so that an arming failure's box comes first.
+    // The slice clicks on while the next click is due within it, an interval of 0 too, unless
+    // a key press waits; otherwise the wake-up is armed before the click is reported, so that
+    // an arming failure's box comes first.
     const bool clicksOn =
-        m_nIntervalMs > 0 && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
+        mayClickOn && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
     if (!clicksOn) ArmForNextClick();
     // A key press inside a box has had the last word.
     if (keyPress != keyPresses_) return false;
@@ -124,6 +125,7 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
     ApplyPauseBounds();
 
     if (settings_.howManyClicks == kStopAfterCount && m_nClicksDone >= settings_.fixedClicksCount) {
+        mouse_.ReleaseHeld();
         m_bClicking = false;
         timer_.ReleasePrecision();
         SetRunningIcon(false);
@@ -154,6 +156,8 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
 
 bool ClickScheduler::ArmForNextClick() {
     if (Arm(host_.SteadyMicroseconds())) return true;
+    // Halted: nothing clicks until the next press, which ends the run.
+    timer_.ReleasePrecision();
     host_.ShowStopMessage(kArmingFailureText);
     return false;
 }

@@ -34,6 +34,8 @@ public:
     // How long one tick may go on clicking when the clicks come faster than the timer's floor,
     // before it hands back to the message loop so that the window paints and answers.
     static constexpr std::int64_t kSliceMicroseconds = 5000;
+    // And how many clicks at most, for a clock too coarse to see an interval of 0 go by.
+    static constexpr int kMostClicksPerSlice = 256;
 
     ClickScheduler(SchedulerHost& host, ClickTimerPort& timer, MousePort& mouse, WaitPort& waits,
                    CursorPort& cursor);
@@ -67,7 +69,7 @@ private:
     void ShowIdleStatus();
     void ApplyPauseBounds();
     // One click of the tick; true when the next one is due within the slice and follows at once.
-    bool ClickOnce(std::int64_t sliceEnd);
+    bool ClickOnce(std::int64_t sliceEnd, bool mayClickOn);
     // periodStart: the last click's due time plus its pauses; none for a run's first click.
     ScheduleOutcome Schedule(std::optional<std::int64_t> periodStart);
     // Arms what wakes the tick for the next click, with the arming failure's box when refused.

@@ -33,11 +33,15 @@ public:
     virtual ~MousePort() = default;
     // One record per call: the press or release acts at the current cursor position.
     virtual void SendButton(ButtonEvent event, std::uintptr_t extraInfo) = 0;
+    // Lifts every button that our presses still hold down, where the system refused a release
+    // meanwhile; true when none is left down.
+    virtual bool ReleaseHeld() = 0;
 };
 
 // Every wait inside a run: the pauses inside a click and the precise wait for a click's due
 // time, on the host's steady clock. A press of the shortcut key ends each of them at once; the
-// wait then returns false, and the press is handled once the tick is over.
+// wait then returns false, and the press is handled once the tick is over. A wait that the
+// platform could not make returns false too: it never counts as one that ran its course.
 class WaitPort {
 public:
     virtual ~WaitPort() = default;
@@ -82,8 +86,9 @@ public:
     virtual bool ArmNow() = 0;
     // Cancels both ways of waking: no tick comes afterwards.
     virtual void Kill() = 0;
-    // Held while a run lasts: the platform's timers kept to the millisecond, also while the
-    // window is hidden. Both calls may repeat; a release without a hold does nothing.
+    // Held while a run is clicking: the platform's timers kept to the millisecond where its
+    // waits need it, also while the window is hidden. Both calls may repeat; a release without
+    // a hold does nothing.
     virtual void HoldPrecision() = 0;
     virtual void ReleasePrecision() = 0;
 };

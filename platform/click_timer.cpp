@@ -1,7 +1,7 @@
 #include "platform/click_timer.h"
 
 #include "platform/newer_windows.h"
-#include "platform/precise_wait.h"
+#include "platform/thread_sleep.h"
 
 namespace quorvel::win {
 namespace {
@@ -94,7 +94,7 @@ void WindowTimer::StopWaitingForTheQueue() {
 }
 
 void WindowTimer::HoldPrecision() {
-    if (holdsPrecision_) return;
+    if (holdsPrecision_ || !precisionNeeded_) return;
     KeepTimerResolutionWhileHidden();
     // Refused for a resolution the system cannot give, or without winmm; the run then keeps the
     // default.

@@ -24,6 +24,11 @@ public:
     // A dialog's timer is made before its window exists.
     void SetWindow(HWND window) { window_ = window; }
 
+    // Whether the run's waits need the system's timers kept to the millisecond: where there is
+    // no high-resolution waitable timer. Asking where it is not needed would keep the processor
+    // out of its power-saving states for nothing (system-wide before Windows 10, version 2004).
+    void SetPrecisionNeeded(bool needed) { precisionNeeded_ = needed; }
+
     bool Arm(std::uint32_t milliseconds) override;
     bool ArmNow() override;
     void Kill() override;
@@ -40,6 +45,7 @@ private:
 
     HWND window_;
     UINT_PTR id_;
+    bool precisionNeeded_ = true;
     bool holdsPrecision_ = false;
     bool continuationDue_ = false;
     // Set while the continuation waits for the thread to take its next message.

@@ -21,7 +21,8 @@ bool AdmitFromLowerIntegrity(HWND window, UINT message);
 void KeepTimerResolutionWhileHidden();
 
 // A one-shot waitable timer that sleeps to the fraction of a millisecond without a coarser
-// system timer resolution (Windows 10 version 1803 on); null where Windows has none.
+// system timer resolution (Windows 10 version 1803 on); null where Windows has none, or where
+// the environment has QUORVEL_WITHOUT_HIGH_RESOLUTION_TIMER set.
 HANDLE CreateHighResolutionTimer();
 
 // The hot-key modifier that keeps a held key from repeating its hot-key message, where Windows

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <utility>
 
 #include "store/profile_value.h"
 
@@ -30,7 +32,42 @@ int ReadValue(const win::UniqueKey& sectionKey, const char* key, int defaultValu
     return DecodeProfileInt(type, std::span(data).first(size), defaultValue);
 }
 
+// Asks the system to signal an event at the next change of a value under the key. A missing key
+// is looked for again at every call, since it cannot be watched.
+class RegistrySectionWatch final : public SectionWatch {
+public:
+    using Opener = std::function<win::UniqueKey()>;
+    explicit RegistrySectionWatch(Opener open)
+        : open_(std::move(open)), changed_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+
+    bool Changed() override {
+        if (watching_ && WaitForSingleObject(changed_.get(), 0) == WAIT_TIMEOUT) return false;
+        // Asked for again before the caller reads, so that no change in between goes unseen.
+        watching_ = false;
+        if (!key_) key_ = open_();
+        if (key_ && changed_) {
+            watching_ = RegNotifyChangeKeyValue(key_.get(), FALSE, REG_NOTIFY_CHANGE_LAST_SET,
+                                                changed_.get(), TRUE) == ERROR_SUCCESS;
+        }
+        // A key deleted meanwhile refuses the request; it is opened anew next time.
+        if (!watching_) key_.Reset();
+        return true;
+    }
+
+private:
+    Opener open_;
+    win::UniqueHandle changed_;
+    win::UniqueKey key_;
+    bool watching_ = false;
+};
+
 }  // namespace
+
+std::unique_ptr<SectionWatch> RegistryStore::WatchSection(const char* section) {
+    const std::string name = section != nullptr ? section : "";
+    return std::make_unique<RegistrySectionWatch>(
+        [this, name] { return OpenSection(name.c_str(), KEY_NOTIFY | KEY_QUERY_VALUE); });
+}
 
 void RegistryStore::SetRoot(const std::string& company, const std::string& application) {
     if (company.empty() || application.empty()) {
@@ -42,12 +79,12 @@ void RegistryStore::SetRoot(const std::string& company, const std::string& appli
 
 std::string RegistryStore::SectionPath(const char* section) const { return root_ + "\\" + section; }
 
-win::UniqueKey RegistryStore::OpenSection(const char* section) const {
+win::UniqueKey RegistryStore::OpenSection(const char* section, REGSAM access) const {
     if (!IsRooted() || !IsUsableName(section)) return {};
     // Opening, unlike creating, leaves a missing key missing.
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE,
-                      &opened) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, access, &opened) !=
+        ERROR_SUCCESS) {
         return {};
     }
     return win::UniqueKey(opened);

@@ -24,11 +24,13 @@ public:
     int GetProfileInt(const char* section, const char* key, int defaultValue) override;
     void GetProfileInts(const char* section, std::span<const ProfileRead> reads) override;
     WriteStatus WriteProfileInt(const char* section, const char* key, int value) override;
+    // The system's change notification on the section's key.
+    std::unique_ptr<SectionWatch> WatchSection(const char* section) override;
 
 private:
     std::string SectionPath(const char* section) const;
-    // The section's key opened for reading; empty when it is missing or cannot be read.
-    win::UniqueKey OpenSection(const char* section) const;
+    // The section's key opened with these rights; empty when it is missing or cannot be opened.
+    win::UniqueKey OpenSection(const char* section, REGSAM access = KEY_QUERY_VALUE) const;
 
     std::string parentKey_;
     std::string root_;  // "<parent>\<company>\<application>", empty while unrooted

@@ -9,6 +9,7 @@
 #endif
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
 namespace quorvel::store {
@@ -27,6 +28,15 @@ struct ProfileRead {
     int* value;
 };
 
+// Whether the values of one section may have changed since the watch was last asked.
+class SectionWatch {
+public:
+    virtual ~SectionWatch() = default;
+    // True at the first call, and at every later one after a value of the section changed in
+    // any process. A watch that cannot tell says true every time.
+    virtual bool Changed() { return true; }
+};
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -41,6 +51,10 @@ public:
     }
     // Stores the value at once, visible to every later read in any process of the user.
     virtual WriteStatus WriteProfileInt(const char* section, const char* key, int value) = 0;
+    // For a reader that keeps what it read until the section changes.
+    virtual std::unique_ptr<SectionWatch> WatchSection(const char* /*section*/) {
+        return std::make_unique<SectionWatch>();
+    }
 };
 
 }  // namespace quorvel::store

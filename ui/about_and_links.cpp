@@ -7,7 +7,6 @@
 
 #include "store/settings_keys.h"
 #include "platform/resources.h"
-#include "platform/web_page.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/web_links.h"
@@ -53,11 +52,11 @@ bool CDlgClicker::ShowAboutBox(UINT command) {
 }
 
 BOOL CDlgClicker::OpenProductPage() {
-    quorvel::win::OpenWebPage(kProductPage);
+    pages_.Open(kProductPage);
     return TRUE;
 }
 
-void CDlgClicker::OpenSupportPage() { quorvel::win::OpenWebPage(kSupportPage); }
+void CDlgClicker::OpenSupportPage() { pages_.Open(kSupportPage); }
 
 void CDlgClicker::OpenSharePage(int commandId) {
     for (const ShareButton& share : kShareButtons) {
@@ -67,7 +66,7 @@ void CDlgClicker::OpenSharePage(int commandId) {
         } else if (commandId != share.menuCommand) {
             continue;
         }
-        quorvel::win::OpenWebPage(SharePageAddress(share.service));
+        pages_.Open(SharePageAddress(share.service));
         return;
     }
 }

@@ -25,7 +25,10 @@ quorvel::TakenSettings CDlgClicker::RefreshSettings() {
         controlsChanged_ = refused;
     }
     quorvel::ClickSettings settings = CurrentSettings();
-    ReadPauseBounds(store_, settings);
+    // Reading the store at every click would cost a fast run more than its interval.
+    if (!pauseBoundsWatch_) pauseBoundsWatch_ = store_.WatchSection(store::kSettingsSection);
+    if (pauseBoundsWatch_->Changed()) ReadPauseBounds(store_, storedPauseBounds_);
+    CopyPauseBounds(storedPauseBounds_, settings);
     return {settings, refused};
 }
 
@@ -34,6 +37,15 @@ void CDlgClicker::RunClickTick() {
     scheduler_.OnClickTimer();
     inClickTick_ = false;
     ShowPendingStatus();
+    LiftButtonsLeftDown();
+}
+
+void CDlgClicker::LiftButtonsLeftDown() {
+    if (scheduler_.IsClicking() || mouse_.ReleaseHeld()) {
+        KillTimer(hwnd(), kReleaseRetryTimerId);
+        return;
+    }
+    SetTimer(hwnd(), kReleaseRetryTimerId, kReleaseRetryMs, nullptr);
 }
 
 void CDlgClicker::ShowStatus(const std::string& text) {
@@ -94,7 +106,9 @@ bool CDlgClicker::WaitUntil(std::int64_t steadyMicroseconds) {
         if (hotKeyLatch_.HeldKey()) {
             until = std::min(until, SteadyMicroseconds() + kHeldKeyPollMs * 1000);
         }
-        if (preciseWait_.WaitUntil(until) && until == steadyMicroseconds) return true;
+        const quorvel::WaitEnd end = preciseWait_.WaitUntil(until);
+        if (end == quorvel::WaitEnd::Failed) return false;
+        if (end == quorvel::WaitEnd::Reached && until == steadyMicroseconds) return true;
     }
 }
 

@@ -74,6 +74,7 @@ CDlgClicker::CDlgClicker(quorvel::store::SettingsStore& store)
       clickTimer_(nullptr, kClickTimerId),
       scheduler_(*this, clickTimer_, mouse_, static_cast<quorvel::WaitPort&>(*this), cursor_) {
     ApplySettings(FirstRunSettings());
+    clickTimer_.SetPrecisionNeeded(!threadSleep_.SleepsFinely());
 }
 
 CDlgClicker::~CDlgClicker() = default;
@@ -123,6 +124,7 @@ bool CDlgClicker::PreTranslateMessage(MSG* msg) {
 
 bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
+    if (inClickTick_ && DeferUntilTheTickIsOver(message, wParam, lParam, result)) return true;
     switch (message) {
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -151,6 +153,10 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case quorvel::win::WindowTimer::kContinueMessage:
         if (clickTimer_.TakeContinuation()) RunClickTick();
         return true;
+    case WM_ENDSESSION:
+        // The process may end as soon as this returns.
+        if (wParam) mouse_.ReleaseHeld();
+        return false;
     case WM_DESTROY:
         OnDestroy();
         return false;  // the dialog's own destroy handling follows
@@ -161,6 +167,36 @@ bool CDlgClicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         }
         return false;
     }
+}
+
+bool CDlgClicker::DeferUntilTheTickIsOver(UINT message, WPARAM wParam, LPARAM lParam,
+                                          LRESULT& result) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_TIMER:
+    case WM_HOTKEY:
+    case WM_CLOSE:
+    case WM_CONTEXTMENU:
+    case WM_DISPLAYCHANGE:
+    case kHelpMessage:
+    case kTrayCallbackMessage:
+    case quorvel::win::WindowTimer::kContinueMessage:
+        break;
+    case WM_HELP:
+        lParam = 0;  // its help record is the sender's, gone once this returns
+        break;
+    case WM_QUERYENDSESSION:
+        // The session may end: the window then closes as it would have, after the tick.
+        mouse_.ReleaseHeld();
+        result = TRUE;
+        break;
+    default:
+        if (taskbarCreatedMessage_ != 0 && message == taskbarCreatedMessage_) break;
+        return false;
+    }
+    PostMessageA(hwnd(), message, wParam, lParam);
+    return true;
 }
 
 bool CDlgClicker::OnCommand(int id, int notification) {
@@ -262,7 +298,10 @@ void CDlgClicker::MeasureDesktop() {
                         kHighestClickCount);
 }
 
-void CDlgClicker::StartStopClicking() { scheduler_.StartStopClicking(); }
+void CDlgClicker::StartStopClicking() {
+    scheduler_.StartStopClicking();
+    LiftButtonsLeftDown();
+}
 
 void CDlgClicker::OnTimer(UINT_PTR timerId) {
     if (timerId == kClickTimerId) {
@@ -271,6 +310,8 @@ void CDlgClicker::OnTimer(UINT_PTR timerId) {
         ShowCursorPosition();
     } else if (timerId == kHeldKeyTimerId) {
         WatchHeldKey();
+    } else if (timerId == kReleaseRetryTimerId) {
+        LiftButtonsLeftDown();
     }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/click_scheduler.h"
+#include "engine/precise_wait.h"
 #include "engine/ports.h"
 #include "platform/click_timer.h"
 #include "platform/controls.h"
@@ -17,7 +18,8 @@
 #include "platform/dialog.h"
 #include "platform/handles.h"
 #include "platform/mouse_input.h"
-#include "platform/precise_wait.h"
+#include "platform/page_opener.h"
+#include "platform/thread_sleep.h"
 #include "platform/screen_metrics.h"
 #include "platform/tooltip.h"
 #include "store/settings_keys.h"
@@ -53,6 +55,8 @@ private:
     static constexpr UINT_PTR kHeldKeyTimerId = 3;
     // As often as a window timer can fire.
     static constexpr UINT kHeldKeyPollMs = USER_TIMER_MINIMUM;
+    static constexpr UINT_PTR kReleaseRetryTimerId = 4;
+    static constexpr UINT kReleaseRetryMs = 100;
 
     // Start-up, the status line and message dispatch (dlg_clicker.cpp).
     void ShowHelpMessage();
@@ -60,6 +64,9 @@ private:
     void MeasureDesktop();
     void OnTimer(UINT_PTR timerId);
     bool OnCommand(int id, int notification);
+    // What other programs and threads send during a tick's waits and could start work of its
+    // own (a command, a box, a start or stop) is posted again, to run once the tick is over.
+    bool DeferUntilTheTickIsOver(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     HICON m_hIcon = nullptr;
     HICON m_hRunningIcon = nullptr;
@@ -127,6 +134,7 @@ private:
     int m_bTwittered = 0;
     int m_bFacebooked = 0;
     int m_bGoogled = 0;
+    quorvel::win::PageOpener pages_;
 
     // Data exchange and persistence (settings_persistence.cpp).
     int ReadSetting(const char* key, int defaultValue);
@@ -181,6 +189,9 @@ private:
 
     // What the click engine asks of the window, and the engine itself (clicking.cpp).
     void RunClickTick();
+    // After a run has ended: a release that the system refused is sent again until it goes
+    // through.
+    void LiftButtonsLeftDown();
     void ShowPendingStatus();
     // Runs a call that may run a message loop (a box) as if outside the tick.
     void OutsideTheTick(const std::function<void()>& loopingCall);
@@ -199,7 +210,11 @@ private:
 
     bool inClickTick_ = false;
     bool statusPending_ = false;
-    quorvel::win::PreciseWait preciseWait_;
+    // The pause bounds as last read from the store, read again once the store has changed.
+    std::unique_ptr<quorvel::store::SectionWatch> pauseBoundsWatch_;
+    quorvel::ClickSettings storedPauseBounds_;
+    quorvel::win::ThreadSleep threadSleep_;
+    quorvel::PreciseWait preciseWait_{threadSleep_};
     quorvel::win::SendInputMouse mouse_;
     quorvel::win::SystemCursor cursor_;
     quorvel::win::WindowTimer clickTimer_;

@@ -35,4 +35,8 @@ void ReadPauseBounds(store::SettingsStore& settings, ClickSettings& into) {
     settings.GetProfileInts(store::kSettingsSection, reads);
 }
 
+void CopyPauseBounds(const ClickSettings& from, ClickSettings& to) {
+    for (const PauseKey& pause : kPauseKeys) to.*pause.member = from.*pause.member;
+}
+
 }  // namespace quorvel::ui

@@ -42,5 +42,6 @@ ClickSettings FirstRunSettings();
 
 // The four pause bounds as stored now, each missing one at its default.
 void ReadPauseBounds(store::SettingsStore& settings, ClickSettings& into);
+void CopyPauseBounds(const ClickSettings& from, ClickSettings& to);
 
 }  // namespace quorvel::ui

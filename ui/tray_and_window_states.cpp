@@ -72,6 +72,8 @@ void CDlgClicker::ExitApplication() {
 }
 
 void CDlgClicker::OnDestroy() {
+    mouse_.ReleaseHeld();
+    KillTimer(hwnd(), kReleaseRetryTimerId);
     m_pToolTip.reset();
     RemoveTrayIcon();
 }

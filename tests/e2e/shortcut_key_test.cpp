@@ -234,10 +234,23 @@ TEST_F(ShortcutKeyPresses, AKeyHeldDownStartsOnceHoweverOftenItRepeats) {
 TEST_F(ShortcutKeyPresses, APressDuringALongHoldLiftsTheButtonAtOnceAndStopsTheRun) {
     constexpr int kHoldMs = 20000;
     constexpr DWORD kWellWithinTheHoldMs = 5000;
+    // Far above a normal answer of a millisecond, far below the hold.
+    constexpr DWORD kAnswerMs = 1000;
     ASSERT_NO_FATAL_FAILURE(LaunchWithHold(kHoldMs));
 
     ASSERT_TRUE(PressCombination(kModifiers, VK_F7));
     ASSERT_TRUE(recorder_->WaitForEvents(1, kPromptMs)) << "the run never pressed the button";
+    // Other programs' messages are answered at once during the hold, not when it ends.
+    const HWND statusLine = GetDlgItem(window().handle(), id::kStatusLine);
+    for (int probe = 0; probe < 3; ++probe) {
+        DWORD_PTR ignored = 0;
+        EXPECT_NE(SendMessageTimeoutA(window().handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                      kAnswerMs, &ignored),
+                  0)
+            << "the window did not answer during the hold";
+        EXPECT_TRUE(TextWithin(statusLine, kAnswerMs).has_value());
+    }
+    EXPECT_EQ(recorder_->events().size(), 1u) << "the hold ended early";
     ASSERT_TRUE(PressCombination(kModifiers, VK_F7));
 
     ASSERT_TRUE(recorder_->WaitForEvents(2, kWellWithinTheHoldMs))

@@ -9,6 +9,7 @@
 #include "tests/support/browser_stand_in.h"
 #include "tests/support/foreground.h"
 #include "tests/support/keyboard.h"
+#include "tests/support/messaging.h"
 #include "tests/support/registry_probe.h"
 #include "tests/support/texts_and_ids.h"
 #include "tests/support/this_program.h"
@@ -87,6 +88,15 @@ TEST_F(WebLinks, HelpKeyAndFeedbackOpenTheProductAndSupportPages) {
                  reinterpret_cast<WPARAM>(GetDlgItem(window().handle(), id::kLocX)), TRUE);
     ASSERT_TRUE(BringToForeground(window().handle(), kPromptMs));
     PressCombination(0, VK_F1);
+    // The desktop's shell may take seconds to open the page; the window answers meanwhile.
+    constexpr DWORD kAnswerMs = 1000;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            EXPECT_TRUE(TextWithin(window().handle(), kAnswerMs).has_value())
+                << "the window did not answer while the page opened";
+            return !browser().WaitForPages(1, 0).empty();
+        },
+        kPromptMs));
     EXPECT_EQ(Pages(1), std::vector<std::string>{kProductPage});
 
     window().Click(id::kFeedbackButton);

@@ -163,6 +163,7 @@ public:
         }
         buttonDown = press;
     }
+    bool ReleaseHeld() override { return !buttonDown; }
     bool Pause(std::uint32_t milliseconds) override {
         FUZZ_CHECK(milliseconds <= LongestPause(scheduler->ClickSender()));
         return WaitFor(m_clock + std::int64_t{milliseconds} * 1000);

@@ -76,6 +76,7 @@ TEST_F(ClickSchedulerTest, StartArmsTheIntervalAndStopReturnsToIdle) {
     scheduler.StartStopClicking();
     EXPECT_FALSE(timer.armed);
     EXPECT_FALSE(timer.precise);
+    EXPECT_EQ(mouse.releasesOfHeld, 1) << "a refused release must not outlast the run";
     EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
     EXPECT_EQ(host.LastStatus(), kPressKey);
     EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
@@ -117,6 +118,7 @@ TEST_F(ClickSchedulerTest, CountLimitEndsTheRunAfterExactlyThatManyClicks) {
     EXPECT_EQ(timer.armings, std::vector<std::uint32_t>(3, 250 - kLeadMs));
     EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
     EXPECT_FALSE(timer.precise);
+    EXPECT_EQ(mouse.releasesOfHeld, 1);
 }
 
 TEST_F(ClickSchedulerTest, CountLimitAlreadyReachedNeverStarts) {
@@ -286,6 +288,7 @@ TEST_F(ClickSchedulerTest, RefusedTimerHaltsUntilTheNextKeyPress) {
     EXPECT_EQ(host.statuses, std::vector<std::string>{kScheduled});
     EXPECT_EQ(host.icons, std::vector<bool>{true});
     EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
+    EXPECT_FALSE(timer.precise) << "nothing clicks while halted";
 
     scheduler.StartStopClicking();
     EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
@@ -300,6 +303,7 @@ TEST_F(ClickSchedulerTest, RefusedTimerHaltsUntilTheNextKeyPress) {
     EXPECT_EQ(host.stopMessages.size(), 2u);
     EXPECT_EQ(host.LastStatus(), ClickText(1, 0, 0, 100, "Milli Second(s)"));
     EXPECT_EQ(scheduler.State(), SchedulerState::Halted);
+    EXPECT_FALSE(timer.precise);
 }
 
 struct UnusableInterval {
@@ -513,6 +517,17 @@ TEST_F(ClickTiming, ClicksFasterThanTheTimerComeOnTimeInSlicesUntilAKeyPress) {
     RunArmedTicks(1);
     EXPECT_EQ(mouse.LeftPressTimes().size(), presses.size() + 2);
     EXPECT_FALSE(timer.immediate) << "the tick must come back after the press is handled";
+}
+
+TEST_F(ClickTiming, AnIntervalOfZeroClicksOnThroughTheSliceAsFastAsTheClicksGo) {
+    host.settings.fixedDelayInClicks = 0;
+    host.settings.pressReleaseMin = 1;
+    host.settings.pressReleaseMax = 1;
+    scheduler.StartStopClicking();
+    EXPECT_EQ(RunArmedTicks(3), 3);
+    const std::vector<std::int64_t> presses = mouse.LeftPressTimes();
+    ASSERT_GE(presses.size(), 3u * 5u) << "one click a turn of the message loop";
+    for (std::size_t i = 1; i < presses.size(); ++i) EXPECT_EQ(presses[i] - presses[i - 1], 1000);
 }
 
 TEST_F(ClickTiming, TheNextClickComesOneIntervalAfterARefusalBoxCloses) {

@@ -37,6 +37,10 @@ public:
     void SendButton(ButtonEvent event, std::uintptr_t extraInfo) override {
         steps.push_back({false, event, extraInfo, 0, Now()});
     }
+    bool ReleaseHeld() override {
+        ++releasesOfHeld;
+        return true;
+    }
     bool Pause(std::uint32_t milliseconds) override {
         steps.push_back({true, {}, 0, milliseconds, Now()});
         return WaitFor(Now() + std::int64_t{milliseconds} * 1000);
@@ -71,6 +75,7 @@ public:
 
     std::vector<MouseStep> steps;
     std::vector<std::int64_t> dueWaits;  // the precise waits for a click's due time
+    int releasesOfHeld = 0;
     std::int64_t* clock = nullptr;
     std::optional<std::int64_t> pressAt;
 

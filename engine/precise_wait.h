@@ -1,0 +1,54 @@
+#pragma once
+// Waiting for a moment on the steady clock to a fraction of a millisecond, at the least cost:
+// the wait sleeps for as long as the platform's sleeps can be trusted to end on time, and spins
+// for the rest. How long that rest must be is learnt from how late the sleeps end, both ways.
+
+#include <cstdint>
+
+namespace quorvel {
+
+enum class SleepEnd {
+    Slept,        // the time is up, or nearly: the clock says how late
+    Interrupted,  // a press of the shortcut key needs the thread
+    Failed,       // the platform could not wait at all
+};
+
+// What the platform offers the wait.
+class SleepPort {
+public:
+    virtual ~SleepPort() = default;
+    virtual std::int64_t SteadyMicroseconds() = 0;
+    // Whether a sleep can be asked for to the microsecond; otherwise only whole milliseconds.
+    virtual bool SleepsFinely() = 0;
+    virtual SleepEnd Sleep(std::int64_t microseconds) = 0;
+    // Looked at while spinning: whether a press of the shortcut key needs the thread.
+    virtual bool Interrupted() = 0;
+    // Lets other threads have the core for a moment.
+    virtual void LetOthersRun() = 0;
+};
+
+enum class WaitEnd { Reached, Interrupted, Failed };
+
+class PreciseWait {
+public:
+    static constexpr std::int64_t kLeastSpinMicroseconds = 50;
+    static constexpr std::int64_t kMostSpinMicroseconds = 1000;
+    // Low enough that a 1 ms wait sleeps from the start, and so learns what its sleeps cost.
+    static constexpr std::int64_t kInitialSpinMicroseconds = 300;
+    // Added to the lateness seen, for the sleeps that end a little later than the last one.
+    static constexpr std::int64_t kSpinMarginMicroseconds = 50;
+
+    explicit PreciseWait(SleepPort& sleeps) : sleeps_(sleeps) {}
+
+    WaitEnd WaitUntil(std::int64_t steadyMicroseconds);
+    std::int64_t SpinMicroseconds() const { return spin_; }
+
+private:
+    void LearnLateness(std::int64_t latenessMicroseconds);
+    void ShrinkTowardsFloor(std::int64_t divisor);
+
+    SleepPort& sleeps_;
+    std::int64_t spin_ = kInitialSpinMicroseconds;
+};
+
+}  // namespace quorvel
