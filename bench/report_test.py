@@ -107,21 +107,22 @@ def verdicts(results):
 
 class CadenceGoalsTest(unittest.TestCase):
     def test_met_when_precise_complete_and_ahead_of_the_peer(self):
-        results = [result("Quorvel", 20, 0.5), result("peer", 20, 0.6),
-                   result("Quorvel", 1, 0.9), result("peer", 1, 0.9)]
+        results = [result("Quorvel", 20, 0.5), result("peer", 20, 0.6), result("floor", 20, 0.0),
+                   result("Quorvel", 1, 0.9), result("peer", 1, 0.9), result("floor", 1, 0.4)]
         self.assertEqual(verdicts(results),
                          {"mean": True, "p99": True, "loses": True, "never": True})
 
     def test_every_delay_is_judged_at_its_own_bound(self):
-        # 0.05 ms from 20 ms up, 1 % of D below; p99 1 ms everywhere.
-        at_limits = [result("Quorvel", 50, 1.0, mean_offset=-0.05),
-                     result("Quorvel", 10, 1.0, mean_offset=0.1),
-                     result("Quorvel", 1, 1.0, mean_offset=-0.01)]
+        # 0.05 ms from 20 ms up, 1 % of D below; p99 0.5 ms above the floor's at each D.
+        at_limits = [result("Quorvel", 50, 1.0, mean_offset=-0.05), result("floor", 50, 0.5),
+                     result("Quorvel", 10, 1.0, mean_offset=0.1), result("floor", 10, 0.5),
+                     result("Quorvel", 1, 1.0, mean_offset=-0.01), result("floor", 1, 0.5)]
         self.assertEqual(verdicts(at_limits)["mean"], True)
         self.assertEqual(verdicts(at_limits)["p99"], True)
         for delay, offset in ((20, 0.051), (10, 0.101), (1, 0.011)):
             self.assertFalse(verdicts([result("Quorvel", delay, 0.5, mean_offset=offset)])["mean"])
-        self.assertFalse(verdicts([result("Quorvel", 1, 1.01)])["p99"])
+        self.assertFalse(verdicts([result("Quorvel", 1, 1.01), result("floor", 1, 0.5)])["p99"])
+        self.assertFalse(verdicts([result("Quorvel", 1, 0.1)])["p99"], "no floor to judge by")
 
     def test_a_lost_or_surplus_click_fails_and_a_worse_block_than_the_peer_fails(self):
         results = [result("Quorvel", 50, 0.5, received=199), result("peer", 50, 0.9),
@@ -135,6 +136,22 @@ class CadenceGoalsTest(unittest.TestCase):
         silent = report.BlockResult(block("Quorvel", 5, 200), 0, None, None, None, None, None)
         self.assertEqual(verdicts([silent, result("peer", 5, 40.0)]),
                          {"mean": False, "p99": False, "loses": False, "never": False})
+
+
+class FastestGoalsTest(unittest.TestCase):
+    def rate(self, source, delay, per_second):
+        return result(source, delay, 0.0, mean_offset=1000.0 / per_second - delay)
+
+    def test_faster_than_its_own_1_ms_runs_and_a_quarter_of_the_floor(self):
+        def verdicts(ours_at_0, ours_at_1, floor_at_0):
+            _, goals = report.fastest_rows_and_goals(
+                [self.rate("Quorvel", 0, ours_at_0), self.rate("Quorvel", 1, ours_at_1),
+                 self.rate("floor", 0, floor_at_0)])
+            return [met for _, met, _ in goals]
+
+        self.assertEqual(verdicts(2500, 990, 10000), [True, True])
+        self.assertEqual(verdicts(900, 990, 1000), [False, True])
+        self.assertEqual(verdicts(2400, 990, 10000), [True, False])
 
 
 class RunCpuGoalTest(unittest.TestCase):
