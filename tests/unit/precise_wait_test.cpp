@@ -57,7 +57,7 @@ TEST(PreciseWait, ATimerThatKeepsTimeBringsTheSpinToItsFloorAtEveryInterval) {
         WaitPeriods(wait, sleeps, 1, period);
         EXPECT_GE(wait.SpinMicroseconds(), 900);
         sleeps.lateness = 0;
-        WaitPeriods(wait, sleeps, 12, period);
+        WaitPeriods(wait, sleeps, 16, period);
         EXPECT_LE(wait.SpinMicroseconds(), PreciseWait::kLeastSpinMicroseconds + 10);
         sleeps.spins = 0;
         EXPECT_LT(WaitPeriods(wait, sleeps, 100, period), 10);
