@@ -273,6 +273,16 @@ protected:
     // The store holds exactly what the fields show, and the fields what was typed.
     void ExpectSaved() {
         const Save save = ExpectedSave(fields_);
+        // A save raises the random delay's upper bound when it must: the fields may show the
+        // change before that, while the click it came during pauses.
+        WaitUntil(
+            [&] {
+                for (std::size_t i = 0; i < kNumericFields.size(); ++i) {
+                    if (window().Text(kNumericFields[i].id) != save.texts[i]) return false;
+                }
+                return true;
+            },
+            kPromptMs);
         for (std::size_t i = 0; i < kNumericFields.size(); ++i) {
             EXPECT_EQ(window().Text(kNumericFields[i].id), save.texts[i]) << kNumericFields[i].key;
         }
@@ -294,7 +304,21 @@ protected:
         ExpectStoreHoldsLastSave();
     }
 
+    bool StoreHoldsLastSave() const {
+        for (std::size_t k = 0; k < kMainWindowKeys.size(); ++k) {
+            const std::optional<DWORD> stored =
+                RegistryProbe::Read(kMainWindowKeys[k].section, kMainWindowKeys[k].name);
+            if (stored != (lastSaved_ ? std::optional<DWORD>((*lastSaved_)[k]) : std::nullopt)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // A change that comes while a click pauses is saved once the click's tick is over, so the
+    // store is given that long.
     void ExpectStoreHoldsLastSave() const {
+        WaitUntil([&] { return StoreHoldsLastSave(); }, kPromptMs);
         for (std::size_t k = 0; k < kMainWindowKeys.size(); ++k) {
             const char* const key = kMainWindowKeys[k].name;
             const std::optional<DWORD> stored =
