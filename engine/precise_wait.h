@@ -37,6 +37,8 @@ public:
     static constexpr std::int64_t kInitialSpinMicroseconds = 300;
     // Added to the lateness seen, for the sleeps that end a little later than the last one.
     static constexpr std::int64_t kSpinMarginMicroseconds = 50;
+    // How often the spin looks for a press of the shortcut key.
+    static constexpr std::int64_t kKeyLookMicroseconds = 100;
 
     explicit PreciseWait(SleepPort& sleeps) : sleeps_(sleeps) {}
 
