@@ -51,6 +51,10 @@ unmanage_windows() {
     wineboot >/dev/null 2>&1 || true
 }
 
+# Wine's own 64-bit programs (taskkill, reg, ...). Once wine32 is installed, /usr/bin/wine runs
+# their 32-bit builds.
+wine64() { /usr/lib/wine/wine64 "$@"; }
+
 end_wine_session() {
     wineserver -k 2>/dev/null || true
     if [ -n "${XVFB_PID:-}" ]; then
