@@ -4,8 +4,9 @@
 
 The folder holds: clicks.txt (the cadence recorder's output), blocks.txt (one line per clicking
 block: source, delay, clicks asked, first and last recorder line, how it was started, and for
-Quorvel the CPU ticks of its process and the microseconds they were taken over), facts.txt
-("name value" lines: machine, the 1 ms run's stop, footprint, sizes), timer.txt (the timer
+Quorvel the CPU ticks of its process, the microseconds they were taken over and the executable
+of the process they were read from), facts.txt ("name value" lines: machine, the 1 ms run's stop,
+footprint with the executable of each process read, sizes), timer.txt (the timer
 probe's output), answers.txt (the answer probe's milliseconds per message, or "timeout") and
 launch-<program>.txt for quorvel, control-window and control-dialog (milliseconds per launch, or
 "timeout"). The report is printed and written to report.md in the same folder.
@@ -44,6 +45,19 @@ RSS_GROWTH_TOLERANCE_KB = 64
 LAUNCH_GOAL_MS = 50.0
 X86_SIZE_GOAL_BYTES = 600 * 1024
 
+# The executable of each program whose CPU and memory the bench reads from /proc. A figure read
+# from any other process, such as the start.exe that /usr/bin/wine may run a 64-bit program
+# through, says nothing about the program and is refused.
+EXECUTABLES = {"quorvel": "Quorvel.exe", "control_window": "control_window.exe",
+               "control_dialog": "control_dialog.exe"}
+
+
+def refusal(process, program):
+    """Why a figure read from the process running `process` is not the program's; None if it is."""
+    expected = EXECUTABLES[program]
+    return None if process == expected else (
+        f"refused: read from {process or 'no process'}, not {expected}")
+
 
 @dataclass
 class Block:
@@ -55,6 +69,7 @@ class Block:
     started_by: str
     cpu_ticks: int | None = None  # Quorvel's, from the start press to the block's last click
     elapsed_us: int | None = None
+    process: str | None = None  # the executable of the process the ticks were read from
 
 
 @dataclass
@@ -109,8 +124,9 @@ def read_blocks(path):
     blocks = []
     for line in Path(path).read_text().splitlines():
         source, delay, asked, first, last, started_by, *cpu = line.split()
+        ticks_and_time = (int(value) for value in cpu[:2])
         blocks.append(Block(source, int(delay), int(asked), int(first), int(last), started_by,
-                            *(int(value) for value in cpu)))
+                            *ticks_and_time, *cpu[2:]))
     return blocks
 
 
@@ -267,21 +283,33 @@ def cpu_percent(ticks, seconds, ticks_per_second):
     return 100.0 * ticks / ticks_per_second / seconds
 
 
+def block_refusal(block):
+    """Why the block's CPU reading is refused; None for a sound reading or none at all."""
+    # The floor reports its own CPU time, from inside its process.
+    if block.cpu_ticks is None or block.source == "floor":
+        return None
+    return refusal(block.process, "quorvel")
+
+
 def block_cpu_percent(block, ticks_per_second):
-    """None for a block whose CPU was not read (the peer's) or that took no time."""
-    if block.cpu_ticks is None or not block.elapsed_us:
+    """None for a block whose CPU was not read (the peer's), whose reading is refused, or that
+    took no time."""
+    if block.cpu_ticks is None or block_refusal(block) or not block.elapsed_us:
         return None
     return cpu_percent(block.cpu_ticks, block.elapsed_us / 1e6, ticks_per_second)
 
 
 def run_cpu_goal(results, ticks_per_second):
-    """The worst Quorvel block at RUN_CPU_GOAL_DELAY_MS; one without a reading fails."""
-    readings = [block_cpu_percent(r.block, ticks_per_second) for r in results
-                if r.block.source == "Quorvel" and r.block.delay_ms == RUN_CPU_GOAL_DELAY_MS]
+    """The worst Quorvel block at RUN_CPU_GOAL_DELAY_MS; one without a sound reading fails."""
+    blocks = [r.block for r in results
+              if r.block.source == "Quorvel" and r.block.delay_ms == RUN_CPU_GOAL_DELAY_MS]
+    readings = [block_cpu_percent(b, ticks_per_second) for b in blocks]
     worst = max((math.inf if c is None else c for c in readings), default=math.inf)
+    refusals = [block_refusal(b) for b in blocks if block_refusal(b)]
     # Rounded, so that a reading exactly at the limit is not lost to floating point.
     return (f"Quorvel CPU during a run at D = {RUN_CPU_GOAL_DELAY_MS} ms within "
             f"{RUN_CPU_GOAL_PERCENT:g} % of a core", round(worst, 6) <= RUN_CPU_GOAL_PERCENT,
+            f"{len(refusals)} of {len(blocks)} blocks {refusals[0]}" if refusals else
             f"worst block {format_ms(worst)} %")
 
 
@@ -289,7 +317,7 @@ def run_cpu_goal(results, ticks_per_second):
 class StopRun:
     """The 1 ms run until stopped: its cadence, its CPU and how its stop went."""
     cadence: BlockResult
-    cpu_percent: float
+    cpu_percent: float | None  # None when refused
     # A click is sent when it enters the input queue: its arrival less the time it waited there,
     # which the recorder knows to the millisecond. Clicks sent before the press may still arrive
     # after it. The last is None without a click after the press, both are None without a press
@@ -298,6 +326,7 @@ class StopRun:
     clicks_sent_after_press: int | None
     last_click_arrived_after_press_ms: float | None = None
     clicks_arrived_after_press: int | None = None
+    cpu_refusal: str | None = None
 
 
 def analyse_stop_run(facts, events, frequency):
@@ -313,11 +342,13 @@ def analyse_stop_run(facts, events, frequency):
         later = [t - pressed_ms for t in times if t > pressed_ms]
         return max(later, default=None), len(later)
 
-    cpu = cpu_percent(int(facts["stop_run_cpu_ticks"]), int(facts["stop_run_elapsed_us"]) / 1e6,
-                      float(facts["clock_ticks_per_second"]))
+    cpu_refusal = refusal(facts.get("stop_run_process"), "quorvel")
+    cpu = None if cpu_refusal else cpu_percent(
+        int(facts["stop_run_cpu_ticks"]), int(facts["stop_run_elapsed_us"]) / 1e6,
+        float(facts["clock_ticks_per_second"]))
     return StopRun(analyse_block(block, events, frequency), cpu,
                    *after_press([time - wait for time, wait in presses]),
-                   *after_press([time for time, _ in presses]))
+                   *after_press([time for time, _ in presses]), cpu_refusal)
 
 
 def stop_run_goals(stop, answers):
@@ -375,18 +406,32 @@ def footprint_rows_and_goals(facts, launches):
     unreached = [clicks for clicks, (_, received) in rss_after.items() if received < clicks]
     launch = {p: median_or_inf(launches[p]) for p in PROGRAMS}
     timeouts = {p: launches[p].count(None) for p in PROGRAMS}
+    # CPU and memory come from /proc; the launch times from the launcher, which knows its child.
+    refused = {p: refusal(facts.get(f"{p}_process"), p) for p in PROGRAMS}
 
-    def row(measure, values, shown, difference):
-        return (measure, *(shown(values[p]) for p in PROGRAMS),
-                *(difference(values["quorvel"] - values[c]) for c in CONTROLS))
+    def row(measure, values, shown, difference, from_proc=True):
+        def cell(p):
+            return refused[p] if from_proc and refused[p] else shown(values[p])
+
+        def versus(c):
+            if from_proc and (refused["quorvel"] or refused[c]):
+                return "refused"
+            return difference(values["quorvel"] - values[c])
+
+        return (measure, *(cell(p) for p in PROGRAMS), *(versus(c) for c in CONTROLS))
+
+    def judged(met, detail, *programs):
+        """A goal on figures from /proc: not met while a figure it rests on is refused."""
+        refusals = [f"{p} {refused[p]}" for p in programs if refused[p]]
+        return (met and not refusals, "; ".join(refusals) or detail)
 
     kb = (str, "{:+d}".format)
     rows = [row(f"idle CPU over {facts['idle_seconds']} s, % of a core", cpu, "{:.3f}".format,
                 "{:+.3f}".format),
             row("resident memory after start, KB", start_kb, *kb)]
     for clicks, (reading, received) in sorted(rss_after.items()):
-        ours = str(reading) if received >= clicks else (
-            f"{reading} (only {received:,} clicks received)")
+        ours = refused["quorvel"] or (str(reading) if received >= clicks else (
+            f"{reading} (only {received:,} clicks received)"))
         measure = f"resident memory after {clicks:,} clicks, KB"
         if clicks == last:
             # The controls' readings at the end stand beside the last milestone's.
@@ -396,7 +441,7 @@ def footprint_rows_and_goals(facts, launches):
             rows.append((measure, ours, *[""] * (2 * len(CONTROLS))))
     rows.append(row(f"launch to visible window, median of {len(launches['quorvel'])} each "
                     f"(timed out: {' / '.join(str(timeouts[p]) for p in PROGRAMS)}), ms", launch,
-                    format_ms, format_offset_ms))
+                    format_ms, format_offset_ms, from_proc=False))
 
     control = CONTROLS[JUDGED_CONTROL]
     # Rounded, so that a difference exactly at the limit is not lost to floating point.
@@ -409,16 +454,18 @@ def footprint_rows_and_goals(facts, launches):
     x86_size = int(facts["size_x86_Quorvel.exe"])
     goals = [
         (f"idle CPU within {IDLE_CPU_GOAL_PERCENT:g} % of a core of the {control}",
-         cpu_difference <= IDLE_CPU_GOAL_PERCENT, f"difference {cpu_difference:+.3f} %"),
+         *judged(cpu_difference <= IDLE_CPU_GOAL_PERCENT, f"difference {cpu_difference:+.3f} %",
+                 "quorvel", JUDGED_CONTROL)),
         (f"resident memory within 2 MB of the {control}, after start and at the end",
-         start_difference <= RSS_GOAL_KB and end_difference <= RSS_GOAL_KB,
-         f"{start_difference:+d} KB after start, {end_difference:+d} KB at the end"),
+         *judged(start_difference <= RSS_GOAL_KB and end_difference <= RSS_GOAL_KB,
+                 f"{start_difference:+d} KB after start, {end_difference:+d} KB at the end",
+                 "quorvel", JUDGED_CONTROL)),
         (f"no memory growth from {warm:,} to {last:,} clicks "
          f"(tolerance {RSS_GROWTH_TOLERANCE_KB} KB)",
-         not unreached and growth <= RSS_GROWTH_TOLERANCE_KB,
-         f"{growth:+d} KB; clicks received {facts['footprint_clicks_received']}"
-         + (f"; not reached: {', '.join(f'{c:,}' for c in sorted(unreached))}"
-            if unreached else "")),
+         *judged(not unreached and growth <= RSS_GROWTH_TOLERANCE_KB,
+                 f"{growth:+d} KB; clicks received {facts['footprint_clicks_received']}"
+                 + (f"; not reached: {', '.join(f'{c:,}' for c in sorted(unreached))}"
+                    if unreached else ""), "quorvel")),
         (f"launch within {LAUNCH_GOAL_MS:g} ms of the {control}, no launch of either timed out",
          launch_timeouts == 0 and launch_difference <= LAUNCH_GOAL_MS,
          f"difference {format_ms(launch_difference)} ms, {launch_timeouts} timed out"),
@@ -459,8 +506,9 @@ def cadence_section(results, facts):
         "key (F8, a global hot key) and ends at its count limit; \"started by\" names the press "
         "that started it: `xdotool key F8` or SendInput keyboard events from a wine program (the "
         "other one is tried only when the first brings no click within 5 s). CPU = the CPU time "
-        "of Quorvel's wine process (/proc, without the wineserver's share) from just before the "
-        "start press to the block's last click, over that time. Queue wait = the longest a press "
+        "of Quorvel's own wine process (/proc, without the wineserver's share) from just before "
+        "the start press to the block's last click, over that time; a reading from another "
+        "process is refused. Queue wait = the longest a press "
         "spent between going into the input queue (its message time) and reaching the recorder, "
         "to the millisecond: times of arrival are the clicks' times only while it stays small. "
         "Key presses that failed to reach "
@@ -489,7 +537,7 @@ def cadence_section(results, facts):
             f"{format_ms(r.error_p50_ms)} | {format_ms(r.error_p99_ms)} | "
             f"{format_ms(r.error_max_ms)} | {format_ms(r.drift_ms)} | "
             f"{'n/a' if r.queue_wait_max_ms is None else r.queue_wait_max_ms} | "
-            f"{'' if cpu is None else format_ms(cpu)} |")
+            f"{'' if b.cpu_ticks is None else block_refusal(b) or format_ms(cpu)} |")
     goals = [*cadence_goals(results), run_cpu_goal(results, ticks_per_second)]
     rows, fastest_goals = fastest_rows_and_goals(results)
     fastest = [
@@ -559,7 +607,7 @@ def stop_run_section(stop, answers):
         f"| clicks received | {cadence.received} |",
         f"| mean period / p99 error, ms | {format_ms(cadence.mean_period_ms)} / "
         f"{format_ms(cadence.error_p99_ms)} |",
-        f"| CPU, % of a core | {stop.cpu_percent:.2f} |",
+        f"| CPU, % of a core | {stop.cpu_refusal or f'{stop.cpu_percent:.2f}'} |",
         f"| answers: p50 / p99 / max, ms | {summary(0.50)} / {summary(0.99)} / {summary(1.0)} |",
         f"| messages sent / timed out | {len(answers)} / {answers.count(None)} |",
         f"| clicks sent after the stop press / the last, ms from it | "
@@ -582,8 +630,9 @@ def footprint_section(facts, launches):
         "Win32 window, and a dialog from a template that loads what Quorvel loads from the "
         "system (common controls 6 through its manifest, the DLLs that Quorvel.exe imports, winmm "
         "from the system folder). The goals are judged against the dialog. CPU and resident "
-        "memory (VmRSS) are read from /proc for the wine process of each program; the "
-        "wineserver's share is not included.",
+        "memory (VmRSS) are read from /proc for the wine process of each program, found by its "
+        "executable's name among the prefix's processes (a figure from another process is "
+        "refused); the wineserver's share is not included.",
         "",
         f"| measure | Quorvel | {' | '.join(names)} | "
         f"{' | '.join(f'Quorvel - {name}' for name in names)} |",

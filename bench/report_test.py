@@ -27,8 +27,9 @@ def presses(times_ms, extra, first_line=2, queue_wait_ms=0):
     return rows
 
 
-def block(source, delay, asked, first=1, last=10_000, cpu_ticks=None, elapsed_us=None):
-    return Block(source, delay, asked, first, last, "test", cpu_ticks, elapsed_us)
+def block(source, delay, asked, first=1, last=10_000, cpu_ticks=None, elapsed_us=None,
+          process="Quorvel.exe"):
+    return Block(source, delay, asked, first, last, "test", cpu_ticks, elapsed_us, process)
 
 
 class ReadRecorderTest(unittest.TestCase):
@@ -52,12 +53,16 @@ class ReadBlocksTest(unittest.TestCase):
     def test_quorvel_blocks_carry_their_cpu_and_the_peer_blocks_none(self):
         with tempfile.TemporaryDirectory() as folder:
             path = Path(folder) / "blocks.txt"
-            path.write_text("Quorvel 100 200 5 405 xdotool 20 20000000\n"
-                            "peer 100 200 405 805 xdotool-click\n")
-            ours, theirs = report.read_blocks(path)
+            path.write_text("Quorvel 100 200 5 405 xdotool 20 20000000 Quorvel.exe\n"
+                            "peer 100 200 405 805 xdotool-click\n"
+                            "Quorvel 100 200 805 1205 xdotool 0 20000000 start.exe\n")
+            ours, theirs, wrapper = report.read_blocks(path)
         self.assertEqual((ours.first_line, ours.last_line, ours.started_by), (5, 405, "xdotool"))
         self.assertAlmostEqual(report.block_cpu_percent(ours, 100.0), 1.0)
         self.assertIsNone(report.block_cpu_percent(theirs, 100.0))
+        self.assertIsNone(report.block_cpu_percent(wrapper, 100.0))
+        self.assertEqual(report.block_refusal(wrapper),
+                         "refused: read from start.exe, not Quorvel.exe")
 
 
 class PercentileTest(unittest.TestCase):
@@ -155,9 +160,10 @@ class FastestGoalsTest(unittest.TestCase):
 
 
 class RunCpuGoalTest(unittest.TestCase):
-    def met(self, *ticks):
+    def met(self, *ticks, process="Quorvel.exe"):
         # 20 s per block at 100 ticks a second: 20 ticks are 1 % of a core.
-        blocks = [block("Quorvel", 100, 200, cpu_ticks=t, elapsed_us=20_000_000) for t in ticks]
+        blocks = [block("Quorvel", 100, 200, cpu_ticks=t, elapsed_us=20_000_000, process=process)
+                  for t in ticks]
         results = [report.BlockResult(b, 200, 100.0, 0.5, 0.5, 0.5, 0.0) for b in blocks]
         results.append(result("Quorvel", 1, 0.5))  # busier at 1 ms, and not judged
         return run_cpu_goal(results, 100.0)[1]
@@ -166,12 +172,14 @@ class RunCpuGoalTest(unittest.TestCase):
         self.assertTrue(self.met(20, 3))
         self.assertFalse(self.met(21, 3))
         self.assertFalse(self.met())
+        self.assertFalse(self.met(0, 0, process="start.exe"))
 
 
 class StopRunTest(unittest.TestCase):
     FACTS = {"stop_run_lines": "1 100", "stop_run_started_by": "xdotool",
              "stop_pressed_at": str(counter(10.5)), "stop_run_cpu_ticks": "50",
-             "stop_run_elapsed_us": "10000000", "clock_ticks_per_second": "100"}
+             "stop_run_elapsed_us": "10000000", "clock_ticks_per_second": "100",
+             "stop_run_process": "Quorvel.exe"}
 
     def test_the_last_click_is_timed_from_the_press_stamp(self):
         # Presses at 0..12 ms on lines 2..27, the last sent at 10 ms; the one on line 102 is past
@@ -213,12 +221,17 @@ class FootprintGoalsTest(unittest.TestCase):
         "quorvel_clicks_at_1000": "1000", "quorvel_clicks_at_10000": "10000",
         "control_dialog_rss_end_kb": "23500", "control_window_rss_end_kb": "19000",
         "footprint_clicks_received": "10000", "size_x86_Quorvel.exe": str(600 * 1024),
+        "quorvel_process": "Quorvel.exe", "control_dialog_process": "control_dialog.exe",
+        "control_window_process": "control_window.exe",
     }
 
-    def goals(self, facts=None, quorvel_launch=(300.0,), dialog_launch=(260.0,)):
+    def rows_and_goals(self, facts=None, quorvel_launch=(300.0,), dialog_launch=(260.0,)):
         launches = {"quorvel": list(quorvel_launch), "control_dialog": list(dialog_launch),
                     "control_window": [80.0]}
-        _, goals = footprint_rows_and_goals(facts or self.FACTS, launches)
+        return footprint_rows_and_goals(facts or self.FACTS, launches)
+
+    def goals(self, facts=None, **launches):
+        _, goals = self.rows_and_goals(facts, **launches)
         return [met for _, met, _ in goals]
 
     def test_all_met_at_the_limits_against_the_dialog(self):
@@ -236,6 +249,16 @@ class FootprintGoalsTest(unittest.TestCase):
         self.assertFalse(self.goals(facts)[2])
         self.assertFalse(self.goals(quorvel_launch=(300.0, None, 300.0))[3])
         self.assertFalse(self.goals(dialog_launch=(260.0, None, 260.0))[3])
+
+    def test_figures_read_from_another_process_than_the_program_are_refused(self):
+        # The same sound figures, read from the 32-bit start.exe that ran the dialog.
+        facts = dict(self.FACTS, control_dialog_process="start.exe")
+        rows, goals = self.rows_and_goals(facts)
+        self.assertEqual([met for _, met, _ in goals], [False, False, True, True, True])
+        idle_cpu = rows[0]
+        self.assertEqual(idle_cpu[3], "refused: read from start.exe, not control_dialog.exe")
+        self.assertEqual(idle_cpu[5], "refused")
+        self.assertEqual(self.goals(dict(self.FACTS, quorvel_process=""))[:3], [False] * 3)
 
     def test_memory_at_the_end_is_judged_against_the_control_at_the_end(self):
         facts = dict(self.FACTS, control_dialog_rss_end_kb="23000",

@@ -11,3 +11,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # What ships carries no symbols: they would more than double its size.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+# Tests run through wine: the x86 ones through its 32-bit side, in a 64-bit prefix as on 64-bit
+# Windows.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

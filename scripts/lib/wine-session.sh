@@ -1,10 +1,19 @@
 # Sourced by the scripts that run Windows programs: a private Xvfb display and a persistent
 # wineserver in a throwaway prefix, both stopped by end_wine_session (also on failure).
 
+source "$(dirname "${BASH_SOURCE[0]}")/runs_32bit.sh"
+
+# start_wine_session PREFIX [win64|win32]: a 64-bit prefix unless told otherwise.
 start_wine_session() {
     local prefix_dir=$1
     export WINEPREFIX=$prefix_dir
-    export WINEARCH=win64
+    export WINEARCH=${2:-win64}
+    # A 64-bit prefix made before wine32 was installed has no 32-bit side (no syswow64): no 32-bit
+    # program starts in it ("could not load kernel32.dll"). Such a prefix is made anew.
+    if [ "$WINEARCH" = win64 ] && [ -x "$wine32_loader" ] && [ -d "$WINEPREFIX/drive_c/windows" ] &&
+        [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+        rm -rf "$WINEPREFIX"
+    fi
     export WINEDEBUG=-all
     # No browser engine or .NET installer prompts in a throwaway prefix.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -41,6 +50,10 @@ unmanage_windows() {
     # first test program, whose output pipe they would hold open.
     wineboot >/dev/null 2>&1 || true
 }
+
+# Wine's own 64-bit programs (taskkill, reg, ...). Once wine32 is installed, /usr/bin/wine runs
+# their 32-bit builds.
+wine64() { /usr/lib/wine/wine64 "$@"; }
 
 end_wine_session() {
     wineserver -k 2>/dev/null || true

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The release as its users meet it. Builds the packages unsigned, and newer ones signed with a
 # throwaway certificate; checks the signatures; in a fresh wine prefix installs the x64 package,
-# starts the installed program, upgrades it, refuses a downgrade and uninstalls it; lists the x86
-# package, which cannot run here. Ends with "package test: N passed, N failed".
+# starts the installed program, upgrades it, refuses a downgrade and uninstalls it; then, where this
+# machine runs 32-bit programs, installs, starts and uninstalls the x86 package there, as 64-bit
+# Windows runs it. Ends with "package test: N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/../.." || exit 1
+source scripts/lib/runs_32bit.sh
 work=$PWD/build/package-test
 release_dist=$PWD/build/dist
 newer_dist=$work/newer
@@ -133,7 +135,7 @@ check "signed installed programs ask for uiAccess=\"true\"" \
     grep -aq 'uiAccess="true"' "$(find "$work/msi-x64" -name Quorvel.exe)"
 check "signed portable programs ask for uiAccess=\"false\"" grep -aq 'uiAccess="false"' "$work/zip-x64/Quorvel.exe"
 
-# --- The x86 installer, which cannot run here ---------------------------------------------------
+# --- The x86 installer as a package ------------------------------------------------------------
 
 x86_msi=$release_dist/Quorvel-$version-x86.msi
 check "the x86 installer is a 32-bit package" sh -c "msiinfo suminfo '$x86_msi' | grep -q '^Template: Intel;'"
@@ -154,10 +156,13 @@ install_dir=$WINEPREFIX/drive_c/Program\ Files/Quorvel
 settings_key='HKCU\Software\Vantrel\Quorvel\Settings'
 msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn /l*v "$(winepath -w "$3")"; }
 reg_data() { tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print; exit }'; }
-reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | reg_data "$2"; }
+# Once wine32 is installed, wine's reg is its 32-bit one, which reads the registry as 32-bit
+# programs see it unless told otherwise. Each package's entries are read in its own view.
+reg_view=/reg:64
+reg_value() { wine reg query "$1" /v "$2" "$reg_view" 2>/dev/null | reg_data "$2"; }
 # The installed-programs entries named Quorvel, one key per line.
 entries() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s "$reg_view" 2>/dev/null |
         tr -d '\r' | awk '/^HKEY_/ { key = $0 } $1 == "DisplayName" && $3 == "Quorvel" { print key }'
 }
 one_entry_of() {
@@ -168,6 +173,9 @@ one_entry_of() {
 shortcut_count() { find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Quorvel.lnk' | wc -l; }
 web_link_is() { grep -q "$1\[\] = \"$2\";" ui/web_links.h; }
 main_window() { xwininfo -root -tree 2>/dev/null | grep -q '"Quorvel"'; }
+# Asks the program to close its window. The 32-bit taskkill that /usr/bin/wine runs once wine32 is
+# installed finds no 64-bit process by its name; the 64-bit one finds both kinds.
+close_quorvel() { wine64 taskkill /im Quorvel.exe >/dev/null 2>&1; }
 not_running() { ! kill -0 "$1" 2>/dev/null; }
 
 # The user's settings from before: uninstalling must leave them.
@@ -182,14 +190,14 @@ entry=$(entries | head -n 1)
 check "the entry names the publisher Vantrel" test "$(reg_value "$entry" Publisher)" = Vantrel
 check "the entry links the product page" web_link_is kProductPage "$(reg_value "$entry" URLInfoAbout)"
 check "the entry links the support page" web_link_is kSupportPage "$(reg_value "$entry" HelpLink)"
-product_icon=$(wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | reg_data ProductIcon)
+product_icon=$(wine reg query 'HKLM\Software\Classes\Installer\Products' /s "$reg_view" 2>/dev/null | reg_data ProductIcon)
 check "the entry's icon is installed" test -s "$(winepath -u "$product_icon" 2>/dev/null)"
 
 wine "C:\\Program Files\\Quorvel\\Quorvel.exe" >/dev/null 2>&1 &
 program=$!
 check "the installed Quorvel.exe shows its main window" wait_for 60 main_window
 # Closing the window ends the program, as its close button does.
-wine taskkill /im Quorvel.exe >/dev/null 2>&1
+close_quorvel
 check "the program ends when its window is closed" wait_for 30 not_running "$program"
 
 msiexec /i "$newer_msi" "$work/upgrade.log"
@@ -212,5 +220,34 @@ check "the programs and their folder are gone" test ! -e "$install_dir"
 check "the shortcut is gone" test "$(shortcut_count)" -eq 0
 check "the installed-programs entry is gone" test -z "$(entries)"
 check "the user's settings are kept" test "$(reg_value "$settings_key" m_iLocX)" = 0x7b
+
+# --- The x86 installer on 64-bit Windows ---------------------------------------------------------
+
+if ! x86_runs_here; then
+    echo "skip the x86 installer under wine: this machine cannot run 32-bit programs"
+    finish
+fi
+x86_dir=$WINEPREFIX/drive_c/Program\ Files\ \(x86\)/Quorvel
+reg_view=/reg:32
+msiexec /i "$x86_msi" "$work/install-x86.log"
+check "msiexec /i /qn installs the x86 package" test $? -eq 0
+check "both programs are in the 32-bit Program Files (x86)\\Quorvel" \
+    test -f "$x86_dir/Quorvel.exe" -a -f "$x86_dir/Areapick.exe"
+check "and none in the 64-bit one" test ! -e "$install_dir"
+check "a Start-menu shortcut \"Quorvel\"" test "$(shortcut_count)" -eq 1
+check "one installed-programs entry, version $version, where 32-bit programs see it" one_entry_of "$version"
+
+wine "C:\\Program Files (x86)\\Quorvel\\Quorvel.exe" >/dev/null 2>&1 &
+program=$!
+check "the installed x86 Quorvel.exe shows its main window" wait_for 60 main_window
+close_quorvel
+check "the x86 program ends when its window is closed" wait_for 30 not_running "$program"
+
+msiexec /x "$x86_msi" "$work/uninstall-x86.log"
+check "msiexec /x /qn uninstalls the x86 package" test $? -eq 0
+check "its programs and their folder are gone" test ! -e "$x86_dir"
+check "its shortcut is gone" test "$(shortcut_count)" -eq 0
+check "its installed-programs entry is gone" test -z "$(entries)"
+check "the user's settings are still kept" test "$(reg_value "$settings_key" m_iLocX)" = 0x7b
 
 finish
