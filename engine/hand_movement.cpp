@@ -10,7 +10,7 @@ double Distance(Point from, Point to) {
     // In 64 bits: points from the system may lie anywhere on the virtual screen.
     const double dx = static_cast<double>(std::int64_t{to.x} - from.x);
     const double dy = static_cast<double>(std::int64_t{to.y} - from.y);
-    return std::hypot(dx, dy);
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 }  // namespace
