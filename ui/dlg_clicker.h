@@ -11,11 +11,14 @@
 
 #include "engine/click_scheduler.h"
 #include "engine/ports.h"
+#include "engine/run_options.h"
+#include "engine/start_stop_trigger.h"
 #include "platform/click_timer.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/dialog.h"
 #include "platform/handles.h"
+#include "platform/input_hook.h"
 #include "platform/mouse_input.h"
 #include "platform/precise_wait.h"
 #include "platform/screen_metrics.h"
@@ -106,6 +109,22 @@ private:
 
     // Click timing dialog (click_timing_dialog.cpp).
     void ShowClickTimingDialog();
+
+    // The Options dialog (options_dialog.cpp) and the Options in effect (options_in_effect.cpp).
+    void ShowOptionsDialog();
+    void ApplyOptions();
+    void ApplyShortcutOptions();
+    void RegisterExtraCombinations(const StoredHotKey& key);
+    void OnShortcutPressed(std::uint16_t virtualKey);
+    void OnInputHookEvent(LPARAM event);
+    // Whether an event of the hook would start or stop a run, so that it must end a wait.
+    bool InputHookEventActs(LPARAM event);
+    void Perform(quorvel::TriggerAction action);
+    void WatchHandMovement();
+
+    quorvel::RunOptions options_;
+    quorvel::StartStopTrigger trigger_;
+    quorvel::win::InputHook inputHook_;
 
     // Screen-area picking (area_picking.cpp).
     void PickScreenArea();
@@ -202,6 +221,7 @@ private:
     quorvel::win::PreciseWait preciseWait_;
     quorvel::win::SendInputMouse mouse_;
     quorvel::win::SystemCursor cursor_;
+    quorvel::win::WatchedCursor watchedCursor_{cursor_, inputHook_};
     quorvel::win::WindowTimer clickTimer_;
     quorvel::ClickScheduler scheduler_;
 };

@@ -74,6 +74,7 @@ void CDlgClicker::ExitApplication() {
 void CDlgClicker::OnDestroy() {
     m_pToolTip.reset();
     RemoveTrayIcon();
+    inputHook_.Apply(hwnd(), {});  // the hooks go with the window they tell
 }
 
 void CDlgClicker::EnableCursorReadout(BOOL on) {
