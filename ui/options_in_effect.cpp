@@ -41,7 +41,6 @@ quorvel::TriggerAction ActionOf(quorvel::StartStopTrigger& trigger, LPARAM event
 
 void CDlgClicker::ApplyOptions() {
     options_ = ReadOptions(store_);
-    trigger_.SetHoldToClick(options_.holdToClick);
     scheduler_.SetTimeLimit(options_.stopAfterMinutes * kMicrosecondsPerMinute);
     ApplyShortcutOptions();
 }
@@ -59,6 +58,11 @@ void CDlgClicker::ApplyShortcutOptions() {
                         options_.holdToClick;
     needs.releasedKey = hooked ? key.virtualKey : 0;
     inputHook_.Apply(hwnd(), needs);
+    // What the trigger took for held may have been pressed while no hook told its release.
+    trigger_ = quorvel::StartStopTrigger();
+    trigger_.SetHoldToClick(options_.holdToClick);
+    // A run already going is watched from here on.
+    if (scheduler_.IsClicking()) WatchHandMovement();
 }
 
 void CDlgClicker::RegisterExtraCombinations(const StoredHotKey& key) {
