@@ -20,10 +20,10 @@ constexpr std::array<const char*, 4> kTriggerButtonNames = {
 
 }  // namespace
 
-CDlgOptions::CDlgOptions(quorvel::store::SettingsStore& store)
+OptionsDialog::OptionsDialog(quorvel::store::SettingsStore& store)
     : Dialog(IDD_OPTIONS), store_(store) {}
 
-BOOL CDlgOptions::OnInitDialog() {
+BOOL OptionsDialog::OnInitDialog() {
     const RunOptions options = ReadOptions(store_);
     triggerButton_ = static_cast<int>(options.triggerButton);
     holdToClick_ = options.holdToClick ? 1 : 0;
@@ -40,7 +40,7 @@ BOOL CDlgOptions::OnInitDialog() {
     return Dialog::OnInitDialog();
 }
 
-void CDlgOptions::DoDataExchange(quorvel::win::DataExchange& dx) {
+void OptionsDialog::DoDataExchange(quorvel::win::DataExchange& dx) {
     dx.CBIndex(IDC_OPTION_TRIGGER_BUTTON, triggerButton_);
     dx.Check(IDC_OPTION_HOLD_TO_CLICK, holdToClick_);
     dx.Check(IDC_OPTION_EXTRA_MODIFIERS, extraModifiers_);
@@ -48,7 +48,7 @@ void CDlgOptions::DoDataExchange(quorvel::win::DataExchange& dx) {
     dx.Text(IDC_OPTION_STOP_AFTER, stopAfterMinutes_);
 }
 
-void CDlgOptions::OnOK() {
+void OptionsDialog::OnOK() {
     if (!UpdateData(true)) return;
     RunOptions options;
     // The list always has a selection; a typed time beyond the arrows' range is taken as their
@@ -64,7 +64,7 @@ void CDlgOptions::OnOK() {
 }
 
 void CDlgClicker::ShowOptionsDialog() {
-    CDlgOptions dialog(store_);
+    OptionsDialog dialog(store_);
     if (dialog.DoModal(hwnd()) == IDOK) ApplyOptions();
 }
 

@@ -7,9 +7,9 @@
 
 namespace quorvel::ui {
 
-class CDlgOptions : public quorvel::win::Dialog {
+class OptionsDialog : public quorvel::win::Dialog {
 public:
-    explicit CDlgOptions(quorvel::store::SettingsStore& store);
+    explicit OptionsDialog(quorvel::store::SettingsStore& store);
 
 protected:
     BOOL OnInitDialog() override;
