@@ -63,9 +63,9 @@ void InputHook::Run(std::promise<DWORD>& threadId) {
     const HINSTANCE module = GetModuleHandleA(nullptr);
     const bool mouse = needs_.button != TriggerButton::None || needs_.watchMovement;
     HHOOK mouseHook = mouse ? SetWindowsHookExA(WH_MOUSE_LL, &MouseProc, module, 0) : nullptr;
-    HHOOK keyboardHook =
-        needs_.releasedKey != 0 ? SetWindowsHookExA(WH_KEYBOARD_LL, &KeyboardProc, module, 0)
-                                : nullptr;
+    HHOOK keyboardHook = needs_.releasedKey != 0
+                             ? SetWindowsHookExA(WH_KEYBOARD_LL, &KeyboardProc, module, 0)
+                             : nullptr;
     threadId.set_value(GetCurrentThreadId());
 
     // The hooks are called from inside this wait.

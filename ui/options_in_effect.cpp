@@ -54,8 +54,8 @@ void CDlgClicker::ApplyShortcutOptions() {
     needs.watchMovement = options_.stopOnMouseMove;
     // Holding needs the key's release; toggling with the hook in anyway, the release it tells
     // makes sure that a quick one is never missed between two presses.
-    const bool hooked = needs.button != quorvel::TriggerButton::None || needs.watchMovement ||
-                        options_.holdToClick;
+    const bool hooked =
+        needs.button != quorvel::TriggerButton::None || needs.watchMovement || options_.holdToClick;
     needs.releasedKey = hooked ? key.virtualKey : 0;
     inputHook_.Apply(hwnd(), needs);
     // What the trigger took for held may have been pressed while no hook told its release.
@@ -73,8 +73,7 @@ void CDlgClicker::RegisterExtraCombinations(const StoredHotKey& key) {
     int id = kFirstExtraHotKeyId;
     for (const std::uint16_t modifiers : WithExtraModifiers(key.registrationFlags)) {
         // One that another program holds is skipped: the rest, and the shortcut, still work.
-        RegisterHotKey(hwnd(), id++, modifiers | quorvel::win::NoRepeatModifier(),
-                       key.virtualKey);
+        RegisterHotKey(hwnd(), id++, modifiers | quorvel::win::NoRepeatModifier(), key.virtualKey);
     }
 }
 

@@ -88,8 +88,9 @@ protected:
     // Button messages that the program sent; what a hand sent is counted apart.
     std::size_t OwnEvents() const {
         const auto& events = recorder_->events();
-        return std::count_if(events.begin(), events.end(),
-                             [](const RecordedButton& e) { return e.extraInfo == kSynthesisedMark; });
+        return std::count_if(events.begin(), events.end(), [](const RecordedButton& e) {
+            return e.extraInfo == kSynthesisedMark;
+        });
     }
     std::size_t HandEvents() const { return recorder_->events().size() - OwnEvents(); }
 
