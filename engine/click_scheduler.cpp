@@ -73,7 +73,7 @@ void ClickScheduler::OnClickTimer() {
 
     const std::int64_t sliceEnd = now + kSliceMicroseconds;
     for (;;) {
-        const bool endsFirst = RunEnd() <= dueMicroseconds_;
+        const bool endsFirst = RunEndsFirst();
         // A key press ends the wait, and no click follows it: the press is handled as soon as
         // the tick is over, and the timer comes after it.
         if (!waits_.WaitUntil(endsFirst ? RunEnd() : dueMicroseconds_)) {
@@ -196,6 +196,12 @@ void ClickScheduler::SetTimeLimit(std::int64_t microseconds) {
         timer_.Kill();
         ArmForNextClick();
     }
+}
+
+bool ClickScheduler::RunEndsFirst() {
+    if (timeLimitMicroseconds_ == 0) return false;
+    // A tick woken after the end, for a click due before it, comes too late for that click.
+    return RunEnd() <= std::max(dueMicroseconds_, host_.SteadyMicroseconds());
 }
 
 std::int64_t ClickScheduler::RunEnd() const {

@@ -80,6 +80,8 @@ private:
     int IntervalUnit() const;
     // When the time limit ends the current run; never, without one.
     std::int64_t RunEnd() const;
+    // Whether the run ends before the next click: the end comes first, or has come.
+    bool RunEndsFirst();
     void EndAtTimeLimit();
 
     SchedulerHost& host_;

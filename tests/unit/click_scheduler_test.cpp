@@ -555,6 +555,18 @@ TEST_F(TimeLimit, EndsTheRunAtItsMomentAsTheCountLimitDoesWithNoClickAfter) {
     EXPECT_EQ(host.LastStatus(), kPressKey);
 }
 
+TEST_F(TimeLimit, ATickWokenAfterTheEndSendsNoClickThatWasDueBeforeIt) {
+    scheduler.SetTimeLimit(60 * kSecond);
+    scheduler.StartStopClicking();
+    RunArmedTicks(1);
+    // The machine stalled: the tick for the click due at 50 s comes at 61 s.
+    host.steadyMicroseconds = 61 * kSecond;
+    scheduler.OnClickTimer();
+    EXPECT_EQ(mouse.LeftPressTimes(), std::vector<std::int64_t>{25 * kSecond});
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+    EXPECT_EQ(host.LastStatus(), kPressKey);
+}
+
 TEST_F(TimeLimit, SetDuringARunItCutsTheWaitForTheNextClickAndAPastEndEndsAtOnce) {
     host.settings.fixedDelayScale = 2;  // minutes: the first click would come after 25
     scheduler.StartStopClicking();
