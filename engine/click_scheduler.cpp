@@ -189,10 +189,11 @@ void ClickScheduler::SetRunningIcon(bool running) { host_.ShowRunningIcon(runnin
 void ClickScheduler::SetDesktop(const VirtualScreen& desktop) { desktop_ = desktop; }
 
 void ClickScheduler::SetTimeLimit(std::int64_t microseconds) {
+    const std::int64_t wokenFor = std::min(dueMicroseconds_, RunEnd());
     timeLimitMicroseconds_ = std::max<std::int64_t>(microseconds, 0);
     // A wake-up armed for a click beyond the new end, or for an end no longer there, is armed
     // again; a halted run waits for the next press as before.
-    if (timerArmed_) {
+    if (timerArmed_ && std::min(dueMicroseconds_, RunEnd()) != wokenFor) {
         timer_.Kill();
         ArmForNextClick();
     }

@@ -52,6 +52,8 @@ public:
     // A run ends by itself this long after its start, as at the count limit; 0 never. Takes
     // effect at once, also during a run.
     void SetTimeLimit(std::int64_t microseconds);
+    // When the time limit ends the current run, on the steady clock; never, without one.
+    std::int64_t RunEnd() const;
 
     SchedulerState State() const;
     bool IsClicking() const { return m_bClicking; }
@@ -78,8 +80,6 @@ private:
     bool Arm(std::int64_t now);
     std::optional<int> NextInterval();
     int IntervalUnit() const;
-    // When the time limit ends the current run; never, without one.
-    std::int64_t RunEnd() const;
     // Whether the run ends before the next click: the end comes first, or has come.
     bool RunEndsFirst();
     void EndAtTimeLimit();
