@@ -37,6 +37,7 @@ void ClickScheduler::Start() {
     // Truncating the seconds to 32 bits is how the runtime's seed takes them too.
     random_.Seed(static_cast<unsigned>(host_.CalendarSeconds()));
     host_.ShowStatus(ClicksScheduledText(host_.NowText()));
+    runStarted_ = host_.SteadyMicroseconds();
     // From here the run is under way: a key press while one of its boxes is open stops it.
     m_bClicking = true;
     timer_.HoldPrecision();
@@ -73,10 +74,15 @@ void ClickScheduler::OnClickTimer() {
 
     const std::int64_t sliceEnd = now + kSliceMicroseconds;
     for (int clicks = 1;; ++clicks) {
+        const bool endsFirst = RunEndsFirst();
         // A key press ends the wait, and no click follows it: the press is handled as soon as
         // the tick is over, and the timer comes after it.
-        if (!waits_.WaitUntil(dueMicroseconds_)) {
+        if (!waits_.WaitUntil(endsFirst ? RunEnd() : dueMicroseconds_)) {
             ArmForNextClick();
+            return;
+        }
+        if (endsFirst) {
+            EndAtTimeLimit();
             return;
         }
         if (!ClickOnce(sliceEnd, clicks < kMostClicksPerSlice)) return;
@@ -164,12 +170,13 @@ bool ClickScheduler::ArmForNextClick() {
 
 bool ClickScheduler::Arm(std::int64_t now) {
     const std::int64_t lead = lead_.Microseconds();
-    const std::int64_t timerWait = dueMicroseconds_ - lead - now;
+    const std::int64_t wakeFor = std::min(dueMicroseconds_, RunEnd());
+    const std::int64_t timerWait = wakeFor - lead - now;
     if (timerWait >= kTimerFloorMicroseconds) {
         // Rounded up, so that the timer never wakes the tick before it was meant to.
         const std::int64_t milliseconds =
             std::min<std::int64_t>((timerWait + 999) / 1000, std::numeric_limits<int>::max());
-        wakeMicroseconds_ = dueMicroseconds_ - lead;
+        wakeMicroseconds_ = wakeFor - lead;
         wakesOnTimer_ = true;
         timerArmed_ = timer_.Arm(static_cast<std::uint32_t>(milliseconds));
         return timerArmed_;
@@ -184,6 +191,36 @@ bool ClickScheduler::Arm(std::int64_t now) {
 void ClickScheduler::SetRunningIcon(bool running) { host_.ShowRunningIcon(running); }
 
 void ClickScheduler::SetDesktop(const VirtualScreen& desktop) { desktop_ = desktop; }
+
+void ClickScheduler::SetTimeLimit(std::int64_t microseconds) {
+    const std::int64_t wokenFor = std::min(dueMicroseconds_, RunEnd());
+    timeLimitMicroseconds_ = std::max<std::int64_t>(microseconds, 0);
+    // A wake-up armed for a click beyond the new end, or for an end no longer there, is armed
+    // again; a halted run waits for the next press as before.
+    if (timerArmed_ && std::min(dueMicroseconds_, RunEnd()) != wokenFor) {
+        timer_.Kill();
+        ArmForNextClick();
+    }
+}
+
+bool ClickScheduler::RunEndsFirst() {
+    if (timeLimitMicroseconds_ == 0) return false;
+    // A tick woken after the end, for a click due before it, comes too late for that click.
+    return RunEnd() <= std::max(dueMicroseconds_, host_.SteadyMicroseconds());
+}
+
+std::int64_t ClickScheduler::RunEnd() const {
+    if (timeLimitMicroseconds_ == 0) return std::numeric_limits<std::int64_t>::max();
+    return runStarted_ + timeLimitMicroseconds_;
+}
+
+void ClickScheduler::EndAtTimeLimit() {
+    mouse_.ReleaseHeld();
+    m_bClicking = false;
+    timer_.ReleasePrecision();
+    SetRunningIcon(false);
+    ShowIdleStatus();
+}
 
 SchedulerState ClickScheduler::State() const {
     if (!m_bClicking) return SchedulerState::Idle;

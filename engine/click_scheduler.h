@@ -51,6 +51,11 @@ public:
     void SetRunningIcon(bool running);
     // The virtual screen as last measured; location mode 1 draws inside it.
     void SetDesktop(const VirtualScreen& desktop);
+    // A run ends by itself this long after its start, as at the count limit; 0 never. Takes
+    // effect at once, also during a run.
+    void SetTimeLimit(std::int64_t microseconds);
+    // When the time limit ends the current run, on the steady clock; never, without one.
+    std::int64_t RunEnd() const;
 
     SchedulerState State() const;
     bool IsClicking() const { return m_bClicking; }
@@ -77,6 +82,9 @@ private:
     bool Arm(std::int64_t now);
     std::optional<int> NextInterval();
     int IntervalUnit() const;
+    // Whether the run ends before the next click: the end comes first, or has come.
+    bool RunEndsFirst();
+    void EndAtTimeLimit();
 
     SchedulerHost& host_;
     ClickTimerPort& timer_;
@@ -98,6 +106,8 @@ private:
     // Whether timer 1 was asked for a wait of its own, so that its lateness tells something.
     bool wakesOnTimer_ = false;
     TimerLead lead_;
+    std::int64_t timeLimitMicroseconds_ = 0;
+    std::int64_t runStarted_ = 0;
     // Moves on at every press of the shortcut key, so that work interrupted by a box can tell
     // that its run is no longer the current one.
     std::uint64_t keyPresses_ = 0;

@@ -65,6 +65,17 @@ void DataExchange::Radio(int firstId, int& value) {
     }
 }
 
+void DataExchange::Check(int id, int& value) {
+    if (failed_) return;
+    const HWND box = dialog_.GetDlgItem(id);
+    if (box == nullptr) return;
+    if (saving_) {
+        value = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    } else {
+        SendMessageA(box, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
 void DataExchange::CBIndex(int id, int& value) {
     if (failed_) return;
     win::ComboBox list;

@@ -20,6 +20,8 @@ public:
     // The radio group that starts at firstId (WS_GROUP) and runs to the next WS_GROUP control;
     // its buttons are numbered in template order, -1 when none is set.
     void Radio(int firstId, int& value);
+    // A check box: 1 checked, 0 not.
+    void Check(int id, int& value);
     // The selected position of a drop-down list; -1 none; out of range selects nothing.
     void CBIndex(int id, int& value);
     // Attaches the dialog's control to the object at the first exchange.

@@ -48,6 +48,13 @@ inline constexpr SettingKey kPressReleaseMax{kSettingsSection, "MDMU_MAX_DELAY",
 inline constexpr SettingKey kDoubleClickMin{kSettingsSection, "DOUBLE_CLICKS_MIN_DELAY", 20};
 inline constexpr SettingKey kDoubleClickMax{kSettingsSection, "DOUBLE_CLICKS_MAX_DELAY", 70};
 
+// The Options dialog's; each default keeps the program as it is without them.
+inline constexpr SettingKey kTriggerButton{kSettingsSection, "TriggerButton", 0};
+inline constexpr SettingKey kHoldToClick{kSettingsSection, "HoldToClick", 0};
+inline constexpr SettingKey kExtraModifiers{kSettingsSection, "ShortcutWithExtraModifiers", 0};
+inline constexpr SettingKey kStopOnMouseMove{kSettingsSection, "StopOnMouseMove", 0};
+inline constexpr SettingKey kStopAfterMinutes{kSettingsSection, "StopAfterMinutes", 0};
+
 inline constexpr SettingKey kInfoMessageDisplayed{kSettingsSection, "vl_iInfoMessageDisplayed", 0};
 
 // Written by the area picker only; read right after it exits.
@@ -85,6 +92,11 @@ inline constexpr std::array kAllKeys{
     keys::kPressReleaseMax,
     keys::kDoubleClickMin,
     keys::kDoubleClickMax,
+    keys::kTriggerButton,
+    keys::kHoldToClick,
+    keys::kExtraModifiers,
+    keys::kStopOnMouseMove,
+    keys::kStopAfterMinutes,
     keys::kInfoMessageDisplayed,
     keys::kPickStartX,
     keys::kPickStartY,

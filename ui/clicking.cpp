@@ -103,7 +103,8 @@ bool CDlgClicker::WaitUntil(std::int64_t steadyMicroseconds) {
         if (KeyPressPending()) return false;
         // The held key's timer cannot run inside a tick, so a wait looks at the key as often.
         std::int64_t until = steadyMicroseconds;
-        if (hotKeyLatch_.HeldKey()) {
+        // The input hook's messages cannot wake the wait either.
+        if (hotKeyLatch_.HeldKey() || inputHook_.Active()) {
             until = std::min(until, SteadyMicroseconds() + kHeldKeyPollMs * 1000);
         }
         const quorvel::WaitEnd end = preciseWait_.WaitUntil(until);
@@ -118,6 +119,14 @@ bool CDlgClicker::KeyPressPending() {
     // of a tick.
     constexpr UINT kPosted = PM_QS_POSTMESSAGE;
     while (PeekMessageA(&msg, hwnd(), WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE | kPosted)) {
+        if (msg.wParam == quorvel::win::kInputHookId) {
+            if (InputHookEventActs(msg.lParam)) return true;
+            // Taken in order now, such as a release before the next press: it starts or stops
+            // nothing.
+            PeekMessageA(&msg, hwnd(), WM_HOTKEY, WM_HOTKEY, PM_REMOVE | kPosted);
+            OnInputHookEvent(msg.lParam);
+            continue;
+        }
         if (!hotKeyLatch_.IsRepeat(HIWORD(msg.lParam))) return true;
         // A repeat of the key still held, dropped here as its handler would drop it.
         PeekMessageA(&msg, hwnd(), WM_HOTKEY, WM_HOTKEY, PM_REMOVE | kPosted);

@@ -72,7 +72,8 @@ CDlgClicker::CDlgClicker(quorvel::store::SettingsStore& store)
       m_hotKeyStore(store),
       store_(store),
       clickTimer_(nullptr, kClickTimerId),
-      scheduler_(*this, clickTimer_, mouse_, static_cast<quorvel::WaitPort&>(*this), cursor_) {
+      scheduler_(*this, clickTimer_, mouse_, static_cast<quorvel::WaitPort&>(*this),
+                 watchedCursor_) {
     ApplySettings(FirstRunSettings());
     clickTimer_.SetPrecisionNeeded(!threadSleep_.SleepsFinely());
 }
@@ -98,6 +99,7 @@ BOOL CDlgClicker::OnInitDialog() {
     MeasureDesktop();
     UpdateControlStates();
     ApplyStoredHotKey(m_bHotKeyAssigned);
+    ApplyOptions();
 
     if (m_bHotKeyAssigned) {
         m_strStatus = quorvel::Format(quorvel::kPressKeyText, HotKeyText().c_str());
@@ -225,6 +227,9 @@ bool CDlgClicker::OnCommand(int id, int notification) {
     case ID_CONTEXT_SETTINGS:
         ShowClickTimingDialog();
         return true;
+    case ID_CONTEXT_OPTIONS:
+        ShowOptionsDialog();
+        return true;
     case IDC_FEEDBACK:
         OpenSupportPage();
         return true;
@@ -257,7 +262,11 @@ bool CDlgClicker::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRES
         DestroyWindow();
         break;
     case WM_HOTKEY:
-        OnHotKey(lParam);
+        if (wParam == quorvel::win::kInputHookId) {
+            OnInputHookEvent(lParam);
+        } else {
+            OnHotKey(lParam);
+        }
         break;
     case kHelpMessage:
         ShowHelpMessage();
@@ -299,6 +308,7 @@ void CDlgClicker::MeasureDesktop() {
 }
 
 void CDlgClicker::StartStopClicking() {
+    if (!scheduler_.IsClicking()) WatchHandMovement();
     scheduler_.StartStopClicking();
     LiftButtonsLeftDown();
 }

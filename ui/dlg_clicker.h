@@ -12,11 +12,14 @@
 #include "engine/click_scheduler.h"
 #include "engine/precise_wait.h"
 #include "engine/ports.h"
+#include "engine/run_options.h"
+#include "engine/start_stop_trigger.h"
 #include "platform/click_timer.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
 #include "platform/dialog.h"
 #include "platform/handles.h"
+#include "platform/input_hook.h"
 #include "platform/mouse_input.h"
 #include "platform/page_opener.h"
 #include "platform/thread_sleep.h"
@@ -113,6 +116,22 @@ private:
 
     // Click timing dialog (click_timing_dialog.cpp).
     void ShowClickTimingDialog();
+
+    // The Options dialog (options_dialog.cpp) and the Options in effect (options_in_effect.cpp).
+    void ShowOptionsDialog();
+    void ApplyOptions();
+    void ApplyShortcutOptions();
+    void RegisterExtraCombinations(const StoredHotKey& key);
+    void OnShortcutPressed(std::uint16_t virtualKey);
+    void OnInputHookEvent(LPARAM event);
+    // Whether an event of the hook would start or stop a run, so that it must end a wait.
+    bool InputHookEventActs(LPARAM event);
+    void Perform(quorvel::TriggerAction action);
+    void WatchHandMovement();
+
+    quorvel::RunOptions options_;
+    quorvel::StartStopTrigger trigger_;
+    quorvel::win::InputHook inputHook_;
 
     // Screen-area picking (area_picking.cpp).
     void PickScreenArea();
@@ -217,6 +236,7 @@ private:
     quorvel::PreciseWait preciseWait_{threadSleep_};
     quorvel::win::SendInputMouse mouse_;
     quorvel::win::SystemCursor cursor_;
+    quorvel::win::WatchedCursor watchedCursor_{cursor_, inputHook_};
     quorvel::win::WindowTimer clickTimer_;
     quorvel::ClickScheduler scheduler_;
 };

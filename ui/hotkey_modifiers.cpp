@@ -21,4 +21,17 @@ std::uint16_t ToControlModifiers(std::uint16_t registrationFlags) {
     return SwapShiftAndAlt(registrationFlags);
 }
 
+std::vector<std::uint16_t> WithExtraModifiers(std::uint16_t registrationFlags) {
+    // Alt, Ctrl and Shift are bits 0 to 2; any other bit stays as the shortcut has it.
+    constexpr unsigned kAllThree = 7u;
+    const unsigned lacking = ~registrationFlags & kAllThree;
+    std::vector<std::uint16_t> combinations;
+    for (unsigned extra = 1; extra <= kAllThree; ++extra) {
+        if ((extra & ~lacking) == 0) {
+            combinations.push_back(static_cast<std::uint16_t>(registrationFlags | extra));
+        }
+    }
+    return combinations;
+}
+
 }  // namespace quorvel::ui

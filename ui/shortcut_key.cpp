@@ -64,6 +64,7 @@ void CDlgClicker::OnAssignHotKey() {
         return;
     }
     ApplyStoredHotKey(m_bHotKeyAssigned);
+    ApplyShortcutOptions();
     SetStatus(quorvel::IdleStatusText(m_bHotKeyAssigned != 0, HotKeyText()));
 }
 
@@ -71,7 +72,7 @@ void CDlgClicker::OnHotKey(LPARAM keys) {
     if (!hotKeyLatch_.Press(HIWORD(keys))) return;
     // Looked at until it is up; a start or stop may open a box, whose loop runs this timer too.
     SetTimer(hwnd(), kHeldKeyTimerId, kHeldKeyPollMs, nullptr);
-    StartStopClicking();
+    OnShortcutPressed(HIWORD(keys));
 }
 
 void CDlgClicker::WatchHeldKey() {

@@ -76,6 +76,7 @@ void CDlgClicker::OnDestroy() {
     KillTimer(hwnd(), kReleaseRetryTimerId);
     m_pToolTip.reset();
     RemoveTrayIcon();
+    inputHook_.Apply(hwnd(), {});  // the hooks go with the window they tell
 }
 
 void CDlgClicker::EnableCursorReadout(BOOL on) {

@@ -9,6 +9,7 @@
 #include "tests/support/keyboard.h"
 #include "tests/support/message_box.h"
 #include "tests/support/messaging.h"
+#include "tests/support/options_dialog.h"
 #include "tests/support/registry_probe.h"
 #include "tests/support/texts_and_ids.h"
 #include "tests/support/wait.h"
@@ -195,6 +196,41 @@ TEST_F(ShortcutKey, CombinationHeldByAnotherProgramIsReportedAtAssignAndAtEveryS
     const MainWindow restarted(nextWindow);
     EXPECT_TRUE(WaitUntil([&] { return restarted.Text(id::kStatusLine) == pressText; }, kPromptMs))
         << restarted.Text(id::kStatusLine);
+}
+
+TEST_F(ShortcutKey, WithExtraModifiersOnItAlsoActsWithShiftHeldAndSkipsACombinationTaken) {
+    const HeldCombination taken(MOD_CONTROL, VK_F7);
+    ASSERT_TRUE(taken.held()) << "the driver could not take the combination for itself";
+    RegistryProbe::Write("Settings", kKeyValue, VK_F7);
+    RegistryProbe::Write("Settings", "ShortcutWithExtraModifiers", 1);
+    for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
+        RegistryProbe::Write("Settings", pause, 0);
+    }
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    EXPECT_EQ(WaitForMessageBox(process().id(), window().handle(), 0), nullptr)
+        << "a combination taken by another program was reported";
+    window().Type(id::kFixedDelay, "100");
+    window().Click(id::kUntilStoppedRadio);
+    ClickRecorder recorder(kRecorderArea);
+    ASSERT_TRUE(recorder.WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
+
+    ASSERT_TRUE(PressCombination(MOD_SHIFT, VK_F7));
+    EXPECT_TRUE(recorder.WaitForEvents(4, kPromptMs)) << window().Text(id::kStatusLine);
+    ASSERT_TRUE(PressCombination(MOD_SHIFT | MOD_ALT, VK_F7));
+    // The texts name the combination the user assigned.
+    const std::string pressText = PressKeyText(0, VK_F7);
+    EXPECT_TRUE(StatusBecomes(pressText)) << window().Text(id::kStatusLine);
+    EXPECT_EQ(RegistryProbe::Read("Settings", kModValue), std::nullopt);
+    EXPECT_TRUE(CombinationIsTaken(MOD_SHIFT | MOD_CONTROL, VK_F7));
+
+    // Turned off in the dialog, the extras are given back.
+    const OptionsDialog options(OptionsDialog::Open(window().handle(), process().id(), kPromptMs));
+    ASSERT_NE(options.handle(), nullptr);
+    options.SetChecked(id::kExtraModifiersBox, false);
+    options.PressOk();
+    ASSERT_TRUE(options.WaitUntilClosed(kPromptMs));
+    EXPECT_FALSE(CombinationIsTaken(MOD_SHIFT, VK_F7)) << "an extra combination is still held";
+    EXPECT_TRUE(CombinationIsTaken(0, VK_F7)) << "the shortcut itself was given up";
 }
 
 // Runs started and stopped with Ctrl + Shift + F7, as a person presses it.

@@ -1,14 +1,14 @@
 // The click scheduler fed arbitrary settings, pause bounds, desktop, seed and a sequence of
 // start/stop, timer and settings-change events, on a clock that moves: what wakes the tick comes
 // late or a little early, the machine stalls, the shortcut key is pressed in the middle of a
-// tick, and boxes stay open for a while with the key pressed inside them. Besides the
-// sanitizers' findings it checks: timer 1 is only asked for waits it can keep, in
-// 0..2147483647 ms, ending a lead before the next due time; the interval is the exact fixed
-// interval when one is set; no click comes before it is due or once a key press waits, and no
-// button is left down; a tick with a press waiting leaves the press to be handled first; the
-// click count is never negative; no pause exceeds its bounds (so none has wrapped); every click
-// point lies where its location mode puts it; and the timer, the timer precision, the icon and
-// the status line agree with the scheduler's state after every event.
+// tick, boxes stay open for a while with the key pressed inside them, and a time limit comes and
+// goes. Besides the sanitizers' findings it checks: timer 1 is only asked for waits it can keep,
+// in 0..2147483647 ms, ending a lead before the next due time or the run's end; the interval is
+// the exact fixed interval when one is set; no click comes before it is due or once a key press
+// waits, and no button is left down; a tick with a press waiting leaves the press to be handled
+// first; the click count is never negative; no pause exceeds its bounds (so none has wrapped);
+// every click point lies where its location mode puts it; and the timer, the timer precision,
+// the icon and the status line agree with the scheduler's state after every event.
 
 #include <algorithm>
 #include <array>
@@ -207,7 +207,7 @@ void CheckRefusedFixedInterval(const Host& host, std::size_t stopMessagesBefore,
 // and an armed timer waits exactly until the next click is due; a due time already past, by an
 // interval at most, is kept and woken for at once.
 void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
-                    const quorvel::test::FakeTimer& timer) {
+                    const quorvel::test::FakeTimer& timer, bool armedByTimeLimit) {
     FUZZ_CHECK(scheduler.ClicksDone() >= 0);
     FUZZ_CHECK(scheduler.IntervalMs() >= 0);
     FUZZ_CHECK(timer.armed == (scheduler.State() == quorvel::SchedulerState::Running));
@@ -222,10 +222,14 @@ void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
     // shorter ones come back at once.
     const std::int64_t due = scheduler.NextClickDue();
     const std::int64_t wake = scheduler.NextWake();
-    FUZZ_CHECK(wake <= due || (wake == timer.armedAt &&
-                               due + std::int64_t{scheduler.IntervalMs()} * 1000 >= wake));
+    // A time limit set after a stall wakes at once for a due time further past, and the tick
+    // then ends the run or starts its cadence anew.
+    FUZZ_CHECK(wake <= due ||
+               (wake == timer.armedAt &&
+                (due + std::int64_t{scheduler.IntervalMs()} * 1000 >= wake || armedByTimeLimit)));
     if (!timer.immediate && wake > timer.armedAt) {
-        FUZZ_CHECK(due - wake <= quorvel::TimerLead::kMostMicroseconds);
+        FUZZ_CHECK(std::min(due, scheduler.RunEnd()) - wake <=
+                   quorvel::TimerLead::kMostMicroseconds);
         const std::int64_t wait =
             std::min<std::int64_t>((wake - timer.armedAt + 999) / 1000, kLargestInterval);
         FUZZ_CHECK(wait * 1000 >= quorvel::ClickScheduler::kTimerFloorMicroseconds);
@@ -271,9 +275,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mouse.scheduler = &scheduler;
     scheduler.SetDesktop(desktop);
 
+    bool armedByTimeLimit = false;
     while (!input.Empty()) {
         const std::size_t stopMessagesBefore = host.stopMessages.size();
-        switch (input.Byte() % 8) {
+        const std::size_t armingsBefore = timer.armings.size() + timer.continuations;
+        const int event = input.Byte() % 9;
+        switch (event) {
         case 0:
             scheduler.StartStopClicking();
             if (scheduler.IsClicking()) {
@@ -334,13 +341,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The machine stalls, or the thread waits on the area picker.
             host.steadyMicroseconds += std::int64_t{input.Byte()} << 16;
             break;
+        case 7:
+            // A time limit, or none, set at any moment of a run.
+            scheduler.SetTimeLimit(std::int64_t{input.Byte()} << 16);
+            break;
         default:
             host.refuse = input.Byte() & 1;
             host.boxMicroseconds = std::int64_t{input.Byte()} << 12;
             host.keyPressesInBox = input.Byte() % 3;
             break;
         }
-        CheckAgreement(scheduler, host, timer);
+        // Until something else arms the timer, it stays as the time limit armed it.
+        if (timer.armings.size() + timer.continuations != armingsBefore) {
+            armedByTimeLimit = event == 7;
+        }
+        CheckAgreement(scheduler, host, timer, armedByTimeLimit);
     }
     return 0;
 }

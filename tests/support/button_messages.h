@@ -1,5 +1,6 @@
 #pragma once
-// The mouse button messages that a click sends to the window under the cursor.
+// The mouse button messages that a click sends to the window under the cursor, and those of the
+// side buttons, which only a hand sends.
 
 #include <windows.h>
 
@@ -13,6 +14,8 @@ inline bool IsButtonMessage(UINT message) {
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONUP:
         return true;
     default:
         return false;

@@ -91,11 +91,19 @@ constexpr int kPressMaxDelay = IDC_PRESS_MAX_DELAY;
 constexpr int kDoubleClickMinDelay = IDC_DOUBLE_CLICK_MIN_DELAY;
 constexpr int kDoubleClickMaxDelay = IDC_DOUBLE_CLICK_MAX_DELAY;
 
+// Options dialog
+constexpr int kTriggerButtonList = IDC_OPTION_TRIGGER_BUTTON;
+constexpr int kHoldToClickBox = IDC_OPTION_HOLD_TO_CLICK;
+constexpr int kExtraModifiersBox = IDC_OPTION_EXTRA_MODIFIERS;
+constexpr int kStopOnMoveBox = IDC_OPTION_STOP_ON_MOVE;
+constexpr int kStopAfterMinutes = IDC_OPTION_STOP_AFTER;
+
 // Tray and context menus
 constexpr int kTrayConfigure = ID_TRAY_CONFIGURE;
 constexpr int kTrayExit = ID_TRAY_EXIT;
 constexpr int kContextExit = ID_CONTEXT_EXIT;
 constexpr int kContextSettings = ID_CONTEXT_SETTINGS;
+constexpr int kContextOptions = ID_CONTEXT_OPTIONS;
 constexpr int kShareGooglePlusCommand = ID_SHARE_GOOGLE;
 constexpr int kShareFacebookCommand = ID_SHARE_FACEBOOK;
 constexpr int kShareTwitterCommand = ID_SHARE_TWITTER;

@@ -543,5 +543,64 @@ TEST_F(ClickTiming, TheNextClickComesOneIntervalAfterARefusalBoxCloses) {
     }
 }
 
+// A run with a time limit, clicking every 25 s with no pause inside a click.
+class TimeLimit : public ClickSchedulerTest {
+protected:
+    static constexpr std::int64_t kSecond = 1000000;
+
+    TimeLimit() {
+        host.settings.fixedDelayInClicks = 25;
+        host.settings.fixedDelayScale = 1;
+        host.settings.pressReleaseMin = 0;
+        host.settings.pressReleaseMax = 0;
+    }
+};
+
+TEST_F(TimeLimit, EndsTheRunAtItsMomentAsTheCountLimitDoesWithNoClickAfter) {
+    scheduler.SetTimeLimit(60 * kSecond);
+    scheduler.StartStopClicking();
+
+    EXPECT_EQ(RunArmedTicks(100), 3) << "two clicks, then the end";
+    EXPECT_EQ(mouse.LeftPressTimes(), (std::vector<std::int64_t>{25 * kSecond, 50 * kSecond}));
+    EXPECT_EQ(host.steadyMicroseconds, 60 * kSecond) << "the end waited for its moment";
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+    EXPECT_FALSE(timer.armed);
+    EXPECT_FALSE(timer.precise);
+    EXPECT_EQ(host.icons, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.LastStatus(), kPressKey);
+}
+
+TEST_F(TimeLimit, ATickWokenAfterTheEndSendsNoClickThatWasDueBeforeIt) {
+    scheduler.SetTimeLimit(60 * kSecond);
+    scheduler.StartStopClicking();
+    RunArmedTicks(1);
+    // The machine stalled: the tick for the click due at 50 s comes at 61 s.
+    host.steadyMicroseconds = 61 * kSecond;
+    scheduler.OnClickTimer();
+    EXPECT_EQ(mouse.LeftPressTimes(), std::vector<std::int64_t>{25 * kSecond});
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+    EXPECT_EQ(host.LastStatus(), kPressKey);
+}
+
+TEST_F(TimeLimit, SetDuringARunItCutsTheWaitForTheNextClickAndAPastEndEndsAtOnce) {
+    host.settings.fixedDelayScale = 2;  // minutes: the first click would come after 25
+    scheduler.StartStopClicking();
+    host.steadyMicroseconds = 30 * kSecond;
+    scheduler.SetTimeLimit(60 * kSecond);
+    EXPECT_EQ(timer.armings.back(), 30000 - kLeadMs);
+    EXPECT_EQ(RunArmedTicks(100), 1);
+    EXPECT_EQ(host.steadyMicroseconds, 60 * kSecond);
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+
+    scheduler.SetTimeLimit(0);
+    scheduler.StartStopClicking();
+    host.steadyMicroseconds += 120 * kSecond;
+    scheduler.SetTimeLimit(60 * kSecond);
+    EXPECT_EQ(RunArmedTicks(100), 1);
+    EXPECT_TRUE(mouse.steps.empty());
+    EXPECT_EQ(scheduler.State(), SchedulerState::Idle);
+    EXPECT_EQ(host.LastStatus(), kPressKey);
+}
+
 }  // namespace
 }  // namespace quorvel::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "memory_store.h"
 #include "ui/hotkey_latch.h"
 #include "ui/hotkey_modifiers.h"
@@ -25,6 +27,15 @@ TEST(HotKeyModifiers, SwapShiftAndAltKeepCtrlAndDropEverythingElse) {
     for (std::uint16_t flags = 0; flags < 8; ++flags) {
         EXPECT_EQ(ToControlModifiers(ToRegistrationModifiers(flags)), flags);
     }
+}
+
+TEST(HotKeyModifiers, ExtraModifiersAddEveryCombinationOfThoseTheShortcutLacks) {
+    using Combinations = std::vector<std::uint16_t>;
+    EXPECT_EQ(WithExtraModifiers(0), (Combinations{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(WithExtraModifiers(kModCtrl | kModShift),
+              (Combinations{kModCtrl | kModShift | kModAlt}));
+    EXPECT_EQ(WithExtraModifiers(kModAlt | 0x4000), (Combinations{0x4003, 0x4005, 0x4007}));
+    EXPECT_TRUE(WithExtraModifiers(7).empty());
 }
 
 TEST(HotKeyLatch, AKeyHeldDownIsOnePressUntilItIsSeenUp) {

@@ -9,6 +9,7 @@
 #include "tests/unit/memory_store.h"
 #include "ui/hotkey_store.h"
 #include "ui/main_window_settings.h"
+#include "ui/options_settings.h"
 
 namespace quorvel::test {
 namespace {
@@ -80,6 +81,31 @@ TEST(SettingsKeys, HelpersUseSectionSettingsAndKeysUseTheirOwnSection) {
     EXPECT_TRUE(WriteKey(store, keys::kGoogled, 1));
     EXPECT_TRUE(store.Has("Social", "Googled"));
     EXPECT_FALSE(store.Has("Settings", "Googled"));
+}
+
+TEST(OptionsSettings, AnEmptyStoreAndValuesOutOfRangeReadAsTodaysProgram) {
+    test::MemoryStore store;
+    EXPECT_EQ(ui::ReadOptions(store), RunOptions{});
+    for (const ui::OptionKey& option : ui::kOptionKeys) {
+        EXPECT_TRUE(InTable(option.key.section, option.key.name)) << option.key.name;
+        EXPECT_STREQ(option.key.section, "Settings");
+        for (const int value : {option.lowest - 1, option.highest + 1}) {
+            store.WriteProfileInt("Settings", option.key.name, value);
+        }
+    }
+    const int writes = store.writeCount();
+    EXPECT_EQ(ui::ReadOptions(store), RunOptions{});
+    EXPECT_EQ(store.writeCount(), writes) << "reading rewrote a value";
+}
+
+TEST(OptionsSettings, EachOptionKeepsItsOwnValueAtTheEdgesOfItsRange) {
+    test::MemoryStore store;
+    const RunOptions chosen{TriggerButton::Forward, true, false, true, ui::kMostMinutes};
+    ASSERT_TRUE(ui::WriteOptions(store, chosen));
+    EXPECT_EQ(ui::ReadOptions(store), chosen);
+    const RunOptions other{TriggerButton::Middle, false, true, false, 0};
+    ASSERT_TRUE(ui::WriteOptions(store, other));
+    EXPECT_EQ(ui::ReadOptions(store), other);
 }
 
 }  // namespace
