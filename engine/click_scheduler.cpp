@@ -141,6 +141,8 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
 
     const std::optional<int> interval = NextInterval();
     if (!interval) {
+        // Nothing is armed, so the run halts: it needs no precision until its next start.
+        timer_.ReleasePrecision();
         host_.ShowStopMessage(kArmingFailureText);
         return ScheduleOutcome::IntervalInvalid;
     }
