@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,8 +22,6 @@ constexpr RECT kRecorderArea = {200, 150, 600, 450};
 constexpr const char* kClicksDoneMark = " Clicks Done, Last Click at ";
 // Within this a stopped run would have clicked again, at 100 ms between clicks.
 constexpr DWORD kNoMoreClicksMs = 1000;
-
-using StoredOptions = std::initializer_list<std::pair<const char*, DWORD>>;
 
 std::optional<DWORD> Stored(const char* name) { return RegistryProbe::Read("Settings", name); }
 
@@ -72,15 +69,9 @@ TEST_F(QuorvelTest, OptionsStoresEachValueOnOkShowsItAgainAndCancelChangesNothin
 // wine window, with F7 as the shortcut and the options given.
 class OptionsAtWork : public QuorvelTest {
 protected:
-    void LaunchWith(StoredOptions options, int holdMs = 0) {
+    void LaunchWith(StoredSettings options, int holdMs = 0) {
         RegistryProbe::Write("Settings", "m_ctrlHotKeyStartStopClicks Key", VK_F7);
-        for (const auto& [name, value] : options) RegistryProbe::Write("Settings", name, value);
-        for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
-            RegistryProbe::Write("Settings", pause, holdMs);
-        }
-        ASSERT_NO_FATAL_FAILURE(Launch());
-        window().Type(id::kFixedDelay, "100");
-        window().Click(id::kUntilStoppedRadio);
+        ASSERT_NO_FATAL_FAILURE(LaunchForCalmClicking(options, holdMs));
         recorder_ = std::make_unique<ClickRecorder>(kRecorderArea);
         ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
     }

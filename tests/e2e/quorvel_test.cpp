@@ -42,9 +42,10 @@ void QuorvelTest::Launch(const std::string& arguments) {
         << "the unit lists were never filled";
 }
 
-void QuorvelTest::LaunchForCalmClicking() {
+void QuorvelTest::LaunchForCalmClicking(StoredSettings settings, int holdMs) {
+    for (const auto& [name, value] : settings) RegistryProbe::Write("Settings", name, value);
     for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
-        RegistryProbe::Write("Settings", pause, 0);
+        RegistryProbe::Write("Settings", pause, holdMs);
     }
     ASSERT_NO_FATAL_FAILURE(Launch());
     window_.Type(id::kFixedDelay, "100");

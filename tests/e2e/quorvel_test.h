@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace quorvel::test {
 
@@ -25,9 +27,13 @@ protected:
     // within ASSERT_NO_FATAL_FAILURE.
     void Launch(const std::string& arguments = "");
 
-    // Launches the program for a light run until stopped: no pauses inside a press, 100 ms
-    // between clicks; use it within ASSERT_NO_FATAL_FAILURE.
-    void LaunchForCalmClicking();
+    // Values written to the Settings key before a launch.
+    using StoredSettings = std::initializer_list<std::pair<const char*, DWORD>>;
+
+    // Launches the program for a light run until stopped, with the settings given: each press
+    // held holdMs (none by default), 100 ms between clicks; use it within
+    // ASSERT_NO_FATAL_FAILURE.
+    void LaunchForCalmClicking(StoredSettings settings = {}, int holdMs = 0);
 
     // Any message box of the running program, pressed away; returns its text.
     std::string DismissNextMessageBox();

@@ -201,16 +201,10 @@ TEST_F(ShortcutKey, CombinationHeldByAnotherProgramIsReportedAtAssignAndAtEveryS
 TEST_F(ShortcutKey, WithExtraModifiersOnItAlsoActsWithShiftHeldAndSkipsACombinationTaken) {
     const HeldCombination taken(MOD_CONTROL, VK_F7);
     ASSERT_TRUE(taken.held()) << "the driver could not take the combination for itself";
-    RegistryProbe::Write("Settings", kKeyValue, VK_F7);
-    RegistryProbe::Write("Settings", "ShortcutWithExtraModifiers", 1);
-    for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
-        RegistryProbe::Write("Settings", pause, 0);
-    }
-    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_NO_FATAL_FAILURE(
+        LaunchForCalmClicking({{kKeyValue, VK_F7}, {"ShortcutWithExtraModifiers", 1}}));
     EXPECT_EQ(WaitForMessageBox(process().id(), window().handle(), 0), nullptr)
         << "a combination taken by another program was reported";
-    window().Type(id::kFixedDelay, "100");
-    window().Click(id::kUntilStoppedRadio);
     ClickRecorder recorder(kRecorderArea);
     ASSERT_TRUE(recorder.WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
 
@@ -240,14 +234,8 @@ protected:
 
     // Clicks at the cursor every 100 ms, each press held as long as the store says.
     void LaunchWithHold(int holdMs) {
-        RegistryProbe::Write("Settings", kKeyValue, VK_F7);
-        RegistryProbe::Write("Settings", kModValue, kModifiers);
-        for (const char* pause : {"MDMU_MIN_DELAY", "MDMU_MAX_DELAY"}) {
-            RegistryProbe::Write("Settings", pause, holdMs);
-        }
-        ASSERT_NO_FATAL_FAILURE(Launch());
-        window().Type(id::kFixedDelay, "100");
-        window().Click(id::kUntilStoppedRadio);
+        ASSERT_NO_FATAL_FAILURE(
+            LaunchForCalmClicking({{kKeyValue, VK_F7}, {kModValue, kModifiers}}, holdMs));
         recorder_ = std::make_unique<ClickRecorder>(kRecorderArea);
         ASSERT_TRUE(recorder_->WaitUntilReady(kPromptMs)) << "the click recorder is not on top";
     }

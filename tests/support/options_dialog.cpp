@@ -5,7 +5,6 @@
 #include "tests/support/messaging.h"
 #include "tests/support/texts_and_ids.h"
 #include "tests/support/top_level_windows.h"
-#include "tests/support/wait.h"
 
 namespace quorvel::test {
 
@@ -16,42 +15,30 @@ HWND OptionsDialog::Open(HWND mainWindow, DWORD processId, DWORD timeoutMs) {
 }
 
 int OptionsDialog::TriggerButton() const {
-    return static_cast<int>(Send(GetDlgItem(dialog_, id::kTriggerButtonList), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(Send(Field(id::kTriggerButtonList), CB_GETCURSEL, 0, 0));
 }
 
 void OptionsDialog::PickTriggerButton(int position) const {
-    Send(GetDlgItem(dialog_, id::kTriggerButtonList), CB_SETCURSEL, position, 0);
+    Send(Field(id::kTriggerButtonList), CB_SETCURSEL, position, 0);
 }
 
 bool OptionsDialog::IsChecked(int boxId) const {
-    return Send(GetDlgItem(dialog_, boxId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return Send(Field(boxId), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void OptionsDialog::SetChecked(int boxId, bool checked) const {
-    Send(GetDlgItem(dialog_, boxId), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    Send(Field(boxId), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int OptionsDialog::StopAfterMinutes() const {
-    const std::string text = TextOf(GetDlgItem(dialog_, id::kStopAfterMinutes));
+    const std::string text = Text(id::kStopAfterMinutes);
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos
                ? std::stoi(text)
                : -1;
 }
 
 void OptionsDialog::TypeStopAfterMinutes(int minutes) const {
-    const std::string text = std::to_string(minutes);
-    Send(GetDlgItem(dialog_, id::kStopAfterMinutes), WM_SETTEXT, 0,
-         reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void OptionsDialog::PressOk() const { PostMessageA(GetDlgItem(dialog_, IDOK), BM_CLICK, 0, 0); }
-
-void OptionsDialog::PressCancel() const {
-    PostMessageA(GetDlgItem(dialog_, IDCANCEL), BM_CLICK, 0, 0);
-}
-
-bool OptionsDialog::WaitUntilClosed(DWORD timeoutMs) const {
-    return WaitUntil([&] { return !IsWindow(dialog_); }, timeoutMs);
+    Type(id::kStopAfterMinutes, std::to_string(minutes));
 }
 
 }  // namespace quorvel::test
