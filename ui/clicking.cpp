@@ -36,7 +36,7 @@ void CDlgClicker::RunClickTick() {
     inClickTick_ = true;
     scheduler_.OnClickTimer();
     inClickTick_ = false;
-    ShowPendingStatus();
+    ShowPendingStatusInTime();
     LiftButtonsLeftDown();
 }
 
@@ -62,6 +62,17 @@ void CDlgClicker::ShowStatus(const std::string& text) {
 
 void CDlgClicker::ShowPendingStatus() {
     if (std::exchange(statusPending_, false)) SetStatus(m_strStatus);
+}
+
+void CDlgClicker::ShowPendingStatusInTime() {
+    if (!statusPending_) return;
+    const std::int64_t shownFor = SteadyMicroseconds() - statusWrittenMicroseconds_;
+    if (!scheduler_.IsClicking() || shownFor >= kStatusRefreshMicroseconds) {
+        ShowPendingStatus();
+        return;
+    }
+    const std::int64_t remainingMs = (kStatusRefreshMicroseconds - shownFor + 999) / 1000;
+    SetTimer(hwnd(), kStatusRefreshTimerId, static_cast<UINT>(remainingMs), nullptr);
 }
 
 void CDlgClicker::OutsideTheTick(const std::function<void()>& loopingCall) {

@@ -288,7 +288,11 @@ void CDlgClicker::ShowHelpMessage() {
 
 void CDlgClicker::SetStatus(const std::string& text) {
     m_strStatus = text;
+    // A text still waiting is older than this one.
+    statusPending_ = false;
+    KillTimer(hwnd(), kStatusRefreshTimerId);
     SetDlgItemTextA(hwnd(), IDC_STATUS, m_strStatus.c_str());
+    statusWrittenMicroseconds_ = SteadyMicroseconds();
 }
 
 void CDlgClicker::MeasureDesktop() {
@@ -322,6 +326,8 @@ void CDlgClicker::OnTimer(UINT_PTR timerId) {
         WatchHeldKey();
     } else if (timerId == kReleaseRetryTimerId) {
         LiftButtonsLeftDown();
+    } else if (timerId == kStatusRefreshTimerId) {
+        ShowPendingStatus();
     }
 }
 

@@ -60,6 +60,11 @@ private:
     static constexpr UINT kHeldKeyPollMs = USER_TIMER_MINIMUM;
     static constexpr UINT_PTR kReleaseRetryTimerId = 4;
     static constexpr UINT kReleaseRetryMs = 100;
+    // Nobody reads a line rewritten faster than this, and each writing costs about a
+    // millisecond (under wine), more than a fast run's interval: the latest text of a run that
+    // clicks on is shown at most this late.
+    static constexpr UINT_PTR kStatusRefreshTimerId = 5;
+    static constexpr std::int64_t kStatusRefreshMicroseconds = 50000;
 
     // Start-up, the status line and message dispatch (dlg_clicker.cpp).
     void ShowHelpMessage();
@@ -212,6 +217,9 @@ private:
     // through.
     void LiftButtonsLeftDown();
     void ShowPendingStatus();
+    // At a tick's end: the pending text now, or once the line has shown the last for long
+    // enough.
+    void ShowPendingStatusInTime();
     // Runs a call that may run a message loop (a box) as if outside the tick.
     void OutsideTheTick(const std::function<void()>& loopingCall);
     quorvel::TakenSettings RefreshSettings() override;
@@ -229,6 +237,7 @@ private:
 
     bool inClickTick_ = false;
     bool statusPending_ = false;
+    std::int64_t statusWrittenMicroseconds_ = 0;
     // The pause bounds as last read from the store, read again once the store has changed.
     std::unique_ptr<quorvel::store::SectionWatch> pauseBoundsWatch_;
     quorvel::ClickSettings storedPauseBounds_;

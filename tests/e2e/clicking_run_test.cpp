@@ -108,6 +108,31 @@ TEST_F(ClickingRun, RunUntilStoppedReportsEachClickAndEndsAtTheSecondPress) {
     EXPECT_FALSE(recorder().WaitForEvents(clicksSent + 1, 1000)) << "clicks went on after stop";
 }
 
+TEST_F(ClickingRun, AFastRunKeepsItsLineCurrentWhileItGoesOn) {
+    ASSERT_NO_FATAL_FAILURE(LaunchForRectangleClicks());
+    // Fast enough that a tick ends before the line has shown the last text for long, slow
+    // enough for the recorder on this thread.
+    window().Type(id::kFixedDelay, "5");
+    window().Click(id::kUntilStoppedRadio);
+
+    window().PressShortcutKey();
+    const std::regex clickText(R"(.+ - (\d+) Clicks Done, .+)");
+    std::smatch report;
+    std::string status;
+    for (const int clicks : {20, 60}) {
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                status = window().Text(id::kStatusLine);
+                return std::regex_match(status, report, clickText) &&
+                       std::stoi(report[1]) >= clicks;
+            },
+            kPromptMs))
+            << status;
+    }
+    window().PressShortcutKey();
+    EXPECT_TRUE(StatusBecomes(kIdleStatus)) << window().Text(id::kStatusLine);
+}
+
 TEST_F(ClickingRun, KeyPressedWhileATicksRefusalBoxIsOpenStopsTheRunForGood) {
     constexpr UINT kModifiers = MOD_CONTROL | MOD_SHIFT;
     RegistryProbe::Write("Settings", "m_ctrlHotKeyStartStopClicks Key", VK_F7);
