@@ -44,17 +44,7 @@ void ClickScheduler::Start() {
     const ScheduleOutcome outcome = ScheduleNextClick();
     if (keyPress != keyPresses_ || outcome == ScheduleOutcome::CountLimitReached) return;
     // A failed arming still counts as a started run, so that the next key press ends it.
-    const std::int64_t iconShownFrom = host_.SteadyMicroseconds();
     SetRunningIcon(true);
-    // The first interval counts from the moment the run shows: the shell can take milliseconds
-    // to show the icon, and a first click late by that would make the second follow too soon.
-    if (keyPress != keyPresses_ || outcome != ScheduleOutcome::Scheduled) return;
-    const std::int64_t shownIn = host_.SteadyMicroseconds() - iconShownFrom;
-    dueMicroseconds_ += shownIn;
-    // A tick that comes back at once waits for the due time itself; a timer is armed anew.
-    if (shownIn <= 0 || !wakesOnTimer_) return;
-    timer_.Kill();
-    ArmForNextClick();
 }
 
 void ClickScheduler::Stop() {
@@ -114,7 +104,8 @@ bool ClickScheduler::ClickOnce(std::int64_t sliceEnd, bool mayClickOn) {
     // The slice clicks on while the next click is due within it, an interval of 0 too, unless
     // a key press waits; otherwise the wake-up is armed before the click is reported, so that
     // an arming failure's box comes first.
-    const bool clicksOn = mayClickOn && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
+    const bool clicksOn =
+        mayClickOn && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
     if (!clicksOn) ArmForNextClick();
     // A key press inside a box has had the last word.
     if (keyPress != keyPresses_) return false;

@@ -161,10 +161,7 @@ public:
         return {settings, refuse};
     }
     void ShowStatus(const std::string& text) override { statuses.push_back(text); }
-    void ShowRunningIcon(bool running) override {
-        icons.push_back(running);
-        steadyMicroseconds += iconMicroseconds;
-    }
+    void ShowRunningIcon(bool running) override { icons.push_back(running); }
     std::string NowText() override { return "NOW"; }
     bool HotKeyAssigned() override { return hotKeyAssigned; }
     std::string HotKeyText() override { return "Ctrl + F6"; }
@@ -184,7 +181,6 @@ public:
     bool hotKeyAssigned = true;
     std::int64_t seconds = 1700000000;
     std::int64_t steadyMicroseconds = 0;
-    std::int64_t iconMicroseconds = 0;  // how long the shell takes to show the icon
 
     int refreshes = 0;
     std::vector<std::string> statuses;
