@@ -12,12 +12,16 @@ namespace quorvel::test {
 // The time-out for anything that the program under test should do promptly.
 constexpr DWORD kPromptMs = 10000;
 
-// Dispatches the messages already queued for this thread's windows.
+// Dispatches the messages already queued for this thread's windows. It returns at the first one
+// queued after the call began: a program clicking faster than the recorder takes its clicks in
+// would otherwise keep the queue from ever running dry, and the caller would never ask again.
 inline void DispatchPendingMessages() {
+    const DWORD called = GetTickCount();
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
+        if (static_cast<LONG>(msg.time - called) > 0) return;
     }
 }
 
