@@ -11,9 +11,9 @@ WaitEnd PreciseWait::WaitUntil(std::int64_t steadyMicroseconds) {
     for (;;) {
         const std::int64_t now = sleeps_.SteadyMicroseconds();
         if (now >= steadyMicroseconds) {
-            // A wait shorter than the spin teaches nothing, so the spin gives way a little and a
-            // later wait sleeps again and finds out what the sleeps cost now.
-            if (spun && !slept) ShrinkTowardsFloor(4);
+            // A wait shorter than the spin teaches nothing, so the spin gives way now and then
+            // and a later wait sleeps again and finds out what the sleeps cost now.
+            if (spun && !slept) CoveredWait(kLeastSpinMicroseconds);
             return WaitEnd::Reached;
         }
         std::int64_t sleep = steadyMicroseconds - spin_ - now;
@@ -43,20 +43,34 @@ WaitEnd PreciseWait::WaitUntil(std::int64_t steadyMicroseconds) {
 }
 
 void PreciseWait::LearnLateness(std::int64_t latenessMicroseconds) {
-    const std::int64_t needed = std::max<std::int64_t>(latenessMicroseconds, 0) +
-                                kSpinMarginMicroseconds;
-    // Up at once, so that the next wait ends on time; down by a quarter of the difference, so
-    // that a timer whose lateness varies stays covered most of the time, while a single stall
-    // costs a few waits of spinning, not a run's worth.
-    if (needed >= spin_) {
+    const std::int64_t needed =
+        std::max<std::int64_t>(latenessMicroseconds, 0) + kSpinMarginMicroseconds;
+    // Up at once, so that the next wait ends on time.
+    if (needed > spin_) {
         spin_ = std::min(needed, kMostSpinMicroseconds);
-    } else {
-        spin_ -= (spin_ - std::max(needed, kLeastSpinMicroseconds)) / 4;
+        if (lowered_) waitsBetweenTries_ = std::min(2 * waitsBetweenTries_, kMostWaitsBetweenTries);
+        lowered_ = false;
+        coveredWaits_ = 0;
+        waitsSinceLate_ = 0;
+        return;
     }
+    // A timer that keeps time brings the spin down at every wait, and a stall costs a few waits
+    // of spinning, not a run's worth.
+    CoveredWait(std::max(needed, kLeastSpinMicroseconds));
 }
 
-void PreciseWait::ShrinkTowardsFloor(std::int64_t divisor) {
-    spin_ -= (spin_ - kLeastSpinMicroseconds) / divisor;
+void PreciseWait::CoveredWait(std::int64_t enoughMicroseconds) {
+    if (++waitsSinceLate_ >= kWaitsThatForgiveATry) {
+        waitsBetweenTries_ = std::max(waitsBetweenTries_ / 2, 1);
+        waitsSinceLate_ = 0;
+    }
+    if (++coveredWaits_ < waitsBetweenTries_) return;
+    coveredWaits_ = 0;
+    // Down by a quarter of the difference, so that a timer whose lateness varies a little stays
+    // covered.
+    const std::int64_t shorter = spin_ - (spin_ - enoughMicroseconds) / 4;
+    if (shorter < spin_) lowered_ = true;
+    spin_ = shorter;
 }
 
 }  // namespace quorvel

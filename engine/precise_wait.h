@@ -32,11 +32,20 @@ enum class WaitEnd { Reached, Interrupted, Failed };
 class PreciseWait {
 public:
     static constexpr std::int64_t kLeastSpinMicroseconds = 50;
-    static constexpr std::int64_t kMostSpinMicroseconds = 1000;
+    // A timer that wakes on whole milliseconds ends a sleep up to a millisecond late, and its
+    // thread takes a little longer still to run.
+    static constexpr std::int64_t kMostSpinMicroseconds = 1500;
     // Low enough that a 1 ms wait sleeps from the start, and so learns what its sleeps cost.
     static constexpr std::int64_t kInitialSpinMicroseconds = 300;
     // Added to the lateness seen, for the sleeps that end a little later than the last one.
     static constexpr std::int64_t kSpinMarginMicroseconds = 50;
+    // How late a sleep ends can depend on how long it was (under wine a short one may end on
+    // time or a millisecond late), so a shorter spin is only ever a try. Once one has made a
+    // wait late, the next comes after twice as many waits, up to this many...
+    static constexpr int kMostWaitsBetweenTries = 256;
+    // ...and after this many waits without one, half as many again: a stall now and then does
+    // not keep a timer that keeps time from its short spin.
+    static constexpr int kWaitsThatForgiveATry = 4 * kMostWaitsBetweenTries;
     // How often the spin looks for a press of the shortcut key.
     static constexpr std::int64_t kKeyLookMicroseconds = 100;
 
@@ -47,10 +56,16 @@ public:
 
 private:
     void LearnLateness(std::int64_t latenessMicroseconds);
-    void ShrinkTowardsFloor(std::int64_t divisor);
+    // A wait that the spin covered, with the spin that would have covered it too.
+    void CoveredWait(std::int64_t enoughMicroseconds);
 
     SleepPort& sleeps_;
     std::int64_t spin_ = kInitialSpinMicroseconds;
+    int waitsBetweenTries_ = 1;
+    int coveredWaits_ = 0;
+    int waitsSinceLate_ = 0;
+    // Since the spin was last raised.
+    bool lowered_ = false;
 };
 
 }  // namespace quorvel

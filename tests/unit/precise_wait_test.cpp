@@ -11,7 +11,7 @@ namespace quorvel::test {
 namespace {
 
 // Sleeps that end a fixed time late on a clock that only they and the spin move on, the spin by
-// 10 us a turn.
+// 10 us a turn; with a granularity, a sleep first lasts the next whole multiple of it.
 class FakeSleeps : public SleepPort {
 public:
     std::int64_t SteadyMicroseconds() override { return now; }
@@ -19,6 +19,9 @@ public:
     SleepEnd Sleep(std::int64_t microseconds) override {
         sleeps.push_back(microseconds);
         if (fail) return SleepEnd::Failed;
+        if (granularity > 0) {
+            microseconds = (microseconds + granularity - 1) / granularity * granularity;
+        }
         now += microseconds + lateness;
         return SleepEnd::Slept;
     }
@@ -30,6 +33,7 @@ public:
 
     std::int64_t now = 0;
     std::int64_t lateness = 0;
+    std::int64_t granularity = 0;
     bool fine = true;
     bool fail = false;
     std::int64_t spins = 0;
@@ -73,6 +77,26 @@ TEST(PreciseWait, ALateTimerRaisesTheSpinAtOnceSoThatWaitsStillEndOnTime) {
     EXPECT_GE(wait.SpinMicroseconds(), 600);
     EXPECT_LE(WaitPeriods(wait, sleeps, 100, 1000), 10);
     EXPECT_LE(WaitPeriods(wait, sleeps, 100, 20000), 10);
+}
+
+TEST(PreciseWait, ATimerThatWakesOnWholeMillisecondsLeavesAtMostOneWaitInAHundredLate) {
+    for (std::int64_t period : {1000, 2000, 5000, 20000}) {
+        SCOPED_TRACE(period);
+        FakeSleeps sleeps;
+        sleeps.granularity = 1000;
+        sleeps.lateness = 100;
+        PreciseWait wait(sleeps);
+        WaitPeriods(wait, sleeps, 100, period);
+        int late = 0;
+        std::int64_t due = sleeps.now;
+        for (int i = 0; i < 1000; ++i) {
+            due += period;
+            wait.WaitUntil(due);
+            if (sleeps.now - due > 10) ++late;
+        }
+        // Each try at a shorter spin makes one wait late, and the tries grow rarer.
+        EXPECT_LE(late, 10);
+    }
 }
 
 TEST(PreciseWait, WithoutFineSleepsItSleepsWholeMillisecondsAndSpinsTheRest) {
