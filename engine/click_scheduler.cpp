@@ -44,7 +44,24 @@ void ClickScheduler::Start() {
     const ScheduleOutcome outcome = ScheduleNextClick();
     if (keyPress != keyPresses_ || outcome == ScheduleOutcome::CountLimitReached) return;
     // A failed arming still counts as a started run, so that the next key press ends it.
+    const std::int64_t iconShownFrom = host_.SteadyMicroseconds();
+    const std::int64_t dueBeforeIcon = dueMicroseconds_;
     SetRunningIcon(true);
+    // The first interval counts from the moment the run shows: the shell can take milliseconds
+    // to show the icon, and a first click late by that would make the second follow too soon.
+    // While the shell is asked, a box opened by a sent message may have ticked, ended or
+    // halted the run; then its timer is left as it is.
+    if (keyPress != keyPresses_ || outcome != ScheduleOutcome::Scheduled || !m_bClicking ||
+        !timerArmed_ || dueMicroseconds_ != dueBeforeIcon) {
+        return;
+    }
+    const std::int64_t shownIn = host_.SteadyMicroseconds() - iconShownFrom;
+    if (shownIn <= 0) return;
+    dueMicroseconds_ += shownIn;
+    // A tick that comes back at once waits for the due time itself; a timer is armed anew.
+    if (!wakesOnTimer_) return;
+    timer_.Kill();
+    ArmForNextClick();
 }
 
 void ClickScheduler::Stop() {
@@ -104,8 +121,7 @@ bool ClickScheduler::ClickOnce(std::int64_t sliceEnd, bool mayClickOn) {
     // The slice clicks on while the next click is due within it, an interval of 0 too, unless
     // a key press waits; otherwise the wake-up is armed before the click is reported, so that
     // an arming failure's box comes first.
-    const bool clicksOn =
-        mayClickOn && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
+    const bool clicksOn = mayClickOn && dueMicroseconds_ <= sliceEnd && !waits_.KeyPressPending();
     if (!clicksOn) ArmForNextClick();
     // A key press inside a box has had the last word.
     if (keyPress != keyPresses_) return false;

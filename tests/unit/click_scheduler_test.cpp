@@ -452,6 +452,43 @@ TEST_F(ClickTiming, TheTimersLatenessIsLearntSoThatClicksComeOnTheDot) {
     EXPECT_EQ(scheduler.IntervalMs(), 100) << "the status line still names the interval";
 }
 
+TEST_F(ClickTiming, TheFirstIntervalCountsFromTheRunShowingSoThatTheSecondClickIsNotEarly) {
+    for (int interval : {2, 100}) {
+        SCOPED_TRACE(interval);
+        Rig rig;
+        rig.host.settings.fixedDelayInClicks = interval;
+        rig.host.settings.pressReleaseMin = 0;
+        rig.host.settings.pressReleaseMax = 0;
+        rig.host.iconMicroseconds = 5000;
+        rig.scheduler.StartStopClicking();
+        const std::int64_t shown = rig.host.steadyMicroseconds;
+        rig.RunArmedTicks(2);
+        const std::vector<std::int64_t> presses = rig.mouse.LeftPressTimes();
+        ASSERT_GE(presses.size(), 2u);
+        EXPECT_EQ(presses[0], shown + interval * 1000);
+        EXPECT_EQ(presses[1] - presses[0], interval * 1000);
+    }
+}
+
+TEST_F(ClickTiming, ARunThatEndsOrHaltsWhileItsIconIsShownIsNotArmedAgain) {
+    for (bool halts : {false, true}) {
+        SCOPED_TRACE(halts ? "halted by an arming failure" : "ended by its count");
+        Rig rig;
+        rig.host.settings.howManyClicks = 1;
+        rig.host.settings.fixedClicksCount = halts ? 5 : 1;
+        rig.host.iconMicroseconds = 5000;
+        rig.host.duringIcon = [&rig, halts] {
+            rig.timer.refuse = halts;
+            rig.RunArmedTicks(1);
+        };
+        rig.scheduler.StartStopClicking();
+        EXPECT_EQ(rig.mouse.LeftPressTimes().size(), 1u);
+        EXPECT_FALSE(rig.timer.armed);
+        EXPECT_EQ(rig.host.stopMessages.size(), halts ? 1u : 0u);
+        EXPECT_EQ(rig.scheduler.State(), halts ? SchedulerState::Halted : SchedulerState::Idle);
+    }
+}
+
 TEST_F(ClickTiming, ATickBeforeItsClickIsDueOnlyWaitsOn) {
     scheduler.StartStopClicking();
     FireLate(-30000);

@@ -161,7 +161,11 @@ public:
         return {settings, refuse};
     }
     void ShowStatus(const std::string& text) override { statuses.push_back(text); }
-    void ShowRunningIcon(bool running) override { icons.push_back(running); }
+    void ShowRunningIcon(bool running) override {
+        icons.push_back(running);
+        steadyMicroseconds += iconMicroseconds;
+        RunOnce(duringIcon);
+    }
     std::string NowText() override { return "NOW"; }
     bool HotKeyAssigned() override { return hotKeyAssigned; }
     std::string HotKeyText() override { return "Ctrl + F6"; }
@@ -178,6 +182,8 @@ public:
     bool refuse = false;  // a field refuses its text, so taking the settings in shows a box
     std::function<void()> duringRefresh;
     std::function<void()> duringStopMessage;
+    std::function<void()> duringIcon;   // what sent messages run while the shell shows the icon
+    std::int64_t iconMicroseconds = 0;  // how long the shell takes to show the icon
     bool hotKeyAssigned = true;
     std::int64_t seconds = 1700000000;
     std::int64_t steadyMicroseconds = 0;
