@@ -4,8 +4,9 @@
 //   cadence_recorder <output file> <left> <top> <width> <height>
 //
 // Writes "frequency <counts per second>" once the window is in the foreground under the cursor,
-// then one line per message: "<performance counter> <message> <extra information> <milliseconds
-// it waited in the input queue>". Each line is flushed at once, so a reader can follow the file
+// and takes the foreground back whenever no clicks come for a while; then one line per message:
+// "<performance counter> <message> <extra information> <milliseconds it waited in the input
+// queue>". Each line is flushed at once, so a reader can follow the file
 // while clicks arrive. Runs until it is ended.
 
 #include <windows.h>
@@ -50,7 +51,13 @@ int main(int argc, char** argv) {
 
     // The recorder stamps each message as it arrives, so writing afterwards delays no stamp.
     for (;;) {
-        if (!recorder.WaitForEvents(1, kWaitRoundMs)) continue;
+        if (!recorder.WaitForEvents(1, kWaitRoundMs)) {
+            // A program started since (each Quorvel block starts its own) has taken the
+            // foreground, and a first click that had to activate this window again would reach
+            // it late by the activation's work. A quiet round takes the foreground back.
+            recorder.WaitUntilReady(kWaitRoundMs);
+            continue;
+        }
         for (const quorvel::test::RecordedButton& event : recorder.events()) {
             std::fprintf(output, "%lld %u %llu %ld\n", event.arrival, event.message,
                          static_cast<unsigned long long>(event.extraInfo), event.queueWaitMs);
