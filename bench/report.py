@@ -70,6 +70,7 @@ class Block:
     cpu_ticks: int | None = None  # Quorvel's, from the start press to the block's last click
     elapsed_us: int | None = None
     process: str | None = None  # the executable of the process the ticks were read from
+    steal_percent: float | None = None  # of the machine's time, taken by the host's other guests
 
 
 @dataclass
@@ -123,10 +124,10 @@ def read_recorder(path):
 def read_blocks(path):
     blocks = []
     for line in Path(path).read_text().splitlines():
-        source, delay, asked, first, last, started_by, *cpu = line.split()
+        source, delay, asked, first, last, started_by, steal, *cpu = line.split()
         ticks_and_time = (int(value) for value in cpu[:2])
         blocks.append(Block(source, int(delay), int(asked), int(first), int(last), started_by,
-                            *ticks_and_time, *cpu[2:]))
+                            *ticks_and_time, *cpu[2:], steal_percent=float(steal)))
     return blocks
 
 
@@ -248,11 +249,11 @@ def clicks_per_second(result):
 
 
 def fastest_rows_and_goals(results):
-    """(source, started by, received, clicks per second) rows of the D = 0 blocks, and their
-    goals against Quorvel's own 1 ms runs and the floor."""
+    """(source, started by, received, clicks per second, steal) rows of the D = 0 blocks, and
+    their goals against Quorvel's own 1 ms runs and the floor."""
     fastest = [r for r in results if r.block.delay_ms == 0 and r.block.source != "Quorvel-coarse"]
-    rows = [(r.block.source, r.block.started_by, r.received, clicks_per_second(r))
-            for r in fastest]
+    rows = [(r.block.source, r.block.started_by, r.received, clicks_per_second(r),
+             format_steal(r.block)) for r in fastest]
 
     def rates(source, delay):
         """A block without a rate counts as clicking not at all."""
@@ -483,6 +484,10 @@ def format_count(value):
     return "n/a" if value is None else str(value)
 
 
+def format_steal(block):
+    return "n/a" if block.steal_percent is None else f"{block.steal_percent:.1f}"
+
+
 def format_offset_ms(value):
     return "n/a" if value is None or not math.isfinite(value) else f"{value:+.3f}"
 
@@ -511,6 +516,8 @@ def cadence_section(results, facts):
         "process is refused. Queue wait = the longest a press "
         "spent between going into the input queue (its message time) and reaching the recorder, "
         "to the millisecond: times of arrival are the clicks' times only while it stays small. "
+        "Steal = the share of the machine's time that its host gave to other guests during the "
+        "block (/proc/stat): a block with much of it measures the host more than the clicker. "
         "Key presses that failed to reach "
         f"the system: {facts.get('key_press_failures', 'not counted')}.",
         "",
@@ -523,8 +530,9 @@ def cadence_section(results, facts):
         "![Cadence error per D](cadence.png)",
         "",
         "| block | D ms | started by | asked | received | mean period ms | mean - D ms | "
-        "p50 err ms | p99 err ms | max err ms | drift ms | queue wait ms | CPU % of a core |",
-        "|---|---|---|---|---|---|---|---|---|---|---|---|---|",
+        "p50 err ms | p99 err ms | max err ms | drift ms | queue wait ms | CPU % of a core | "
+        "steal % |",
+        "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|",
     ]
     for r in results:
         if r.block.delay_ms == 0:
@@ -537,16 +545,17 @@ def cadence_section(results, facts):
             f"{format_ms(r.error_p50_ms)} | {format_ms(r.error_p99_ms)} | "
             f"{format_ms(r.error_max_ms)} | {format_ms(r.drift_ms)} | "
             f"{'n/a' if r.queue_wait_max_ms is None else r.queue_wait_max_ms} | "
-            f"{'' if b.cpu_ticks is None else block_refusal(b) or format_ms(cpu)} |")
+            f"{'' if b.cpu_ticks is None else block_refusal(b) or format_ms(cpu)} | "
+            f"{format_steal(b)} |")
     goals = [*cadence_goals(results), run_cpu_goal(results, ticks_per_second)]
     rows, fastest_goals = fastest_rows_and_goals(results)
     fastest = [
         "### As fast as each can (D = 0)",
         "",
-        "| block | started by | received | clicks per second |",
-        "|---|---|---|---|",
-        *(f"| {source} | {started_by} | {received} | {format_ms(rate)} |"
-          for source, started_by, received, rate in rows),
+        "| block | started by | received | clicks per second | steal % |",
+        "|---|---|---|---|---|",
+        *(f"| {source} | {started_by} | {received} | {format_ms(rate)} | {steal} |"
+          for source, started_by, received, rate, steal in rows),
     ]
     return [*lines, "", *goal_table(goals), "", *fastest, "", *goal_table(fastest_goals), ""]
 

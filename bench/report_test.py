@@ -53,11 +53,12 @@ class ReadBlocksTest(unittest.TestCase):
     def test_quorvel_blocks_carry_their_cpu_and_the_peer_blocks_none(self):
         with tempfile.TemporaryDirectory() as folder:
             path = Path(folder) / "blocks.txt"
-            path.write_text("Quorvel 100 200 5 405 xdotool 20 20000000 Quorvel.exe\n"
-                            "peer 100 200 405 805 xdotool-click\n"
-                            "Quorvel 100 200 805 1205 xdotool 0 20000000 start.exe\n")
+            path.write_text("Quorvel 100 200 5 405 xdotool 0.4 20 20000000 Quorvel.exe\n"
+                            "peer 100 200 405 805 xdotool-click 12.5\n"
+                            "Quorvel 100 200 805 1205 xdotool 0.0 0 20000000 start.exe\n")
             ours, theirs, wrapper = report.read_blocks(path)
         self.assertEqual((ours.first_line, ours.last_line, ours.started_by), (5, 405, "xdotool"))
+        self.assertEqual((ours.steal_percent, theirs.steal_percent), (0.4, 12.5))
         self.assertAlmostEqual(report.block_cpu_percent(ours, 100.0), 1.0)
         self.assertIsNone(report.block_cpu_percent(theirs, 100.0))
         self.assertIsNone(report.block_cpu_percent(wrapper, 100.0))
