@@ -33,8 +33,8 @@ public:
     static constexpr std::int64_t kTimerFloorMicroseconds = 10000;
     // How long one tick may go on clicking when the clicks come faster than the timer's floor,
     // before it hands back to the message loop so that the window paints and takes its input.
-    // Each turn of the loop can make the next click late (a slice of 5 ms lost a click in 50 to
-    // 100 at 1 ms), and input and painting 20 ms late are not seen; sent messages are answered
+    // Each turn of the loop can make the next click late (slices of 5 ms kept runs at 1 and 2 ms
+    // 1 to 2 % slow), and input and painting 20 ms late are not seen; sent messages are answered
     // during the slice's waits.
     static constexpr std::int64_t kSliceMicroseconds = 20000;
     // And how many clicks at most, for a clock too coarse to see an interval of 0 go by.
