@@ -532,6 +532,33 @@ TEST_F(ClickTiming, AClickLessThanAnIntervalLateIsFollowedAtOnceAndTheCadenceKee
     EXPECT_EQ(presses[3] - presses[0], 3 * 130000);
 }
 
+TEST_F(ClickTiming, AtAShortIntervalADelayUnderATimerTickIsMadeUpAndALongerOneGivenUp) {
+    host.settings.fixedDelayInClicks = 2;
+    host.settings.pressReleaseMin = 0;
+    host.settings.pressReleaseMax = 0;
+    scheduler.StartStopClicking();
+    RunArmedTicks(1);
+    const std::size_t before = mouse.LeftPressTimes().size();
+    const std::int64_t due = mouse.LeftPressTimes().back() + 2000;
+
+    // The tick comes 10 ms after its click was due: that click and the five due meanwhile
+    // follow at once, and the due times stay.
+    RunArmedTicks(1, 12000);
+    std::vector<std::int64_t> presses = mouse.LeftPressTimes();
+    ASSERT_GE(presses.size(), before + 7);
+    for (std::size_t i = before; i < before + 6; ++i) EXPECT_EQ(presses[i], due + 10000) << i;
+    EXPECT_EQ(presses[before + 6], due + 12000);
+
+    // 28 ms after: a stall, and the cadence starts anew from the late click.
+    const std::int64_t stalled = presses.back() + 30000;
+    RunArmedTicks(1, 30000);
+    presses = mouse.LeftPressTimes();
+    const auto late = std::find(presses.begin(), presses.end(), stalled);
+    ASSERT_NE(late, presses.end());
+    ASSERT_NE(late + 1, presses.end());
+    EXPECT_EQ(*(late + 1) - *late, 2000) << "no catching up";
+}
+
 TEST_F(ClickTiming, ClicksFasterThanTheTimerComeOnTimeInSlicesUntilAKeyPress) {
     constexpr std::int64_t kClicksPerSlice = ClickScheduler::kSliceMicroseconds / 1000;
     host.settings.fixedDelayInClicks = 1;
