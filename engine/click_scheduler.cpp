@@ -168,14 +168,12 @@ ScheduleOutcome ClickScheduler::Schedule(std::optional<std::int64_t> periodStart
     // up by a shorter wait instead of adding up; a due time that lateness has passed is kept,
     // and its click follows at once. One further in the past (a stall, the time a box was
     // open) is given up: the next click comes a whole interval from now, as after a fresh
-    // start, never as a burst of catching up. At an interval of 0 every click is due at once.
+    // start, never as a burst of catching up.
     const std::int64_t now = host_.SteadyMicroseconds();
     const std::int64_t intervalMicroseconds = std::int64_t{m_nIntervalMs} * 1000;
-    const std::int64_t keptLateness =
-        intervalMicroseconds == 0 ? 0 : std::max(intervalMicroseconds, kKeptLatenessMicroseconds);
     dueMicroseconds_ = now + intervalMicroseconds;
     if (periodStart && !taken.refused &&
-        *periodStart + intervalMicroseconds + keptLateness >= now) {
+        *periodStart + intervalMicroseconds + KeptLateness(intervalMicroseconds) >= now) {
         dueMicroseconds_ = *periodStart + intervalMicroseconds;
     }
     return ScheduleOutcome::Scheduled;

@@ -2,6 +2,7 @@
 // Starting and stopping a run, the timer-driven click cycle, the interval, the count limit,
 // the status texts and the running indication.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -44,6 +45,13 @@ public:
     // tick is how the machine shares its time out; at 1 ms, giving each such delay up made runs
     // 1 to 6 % slow. Later is a stall, given up instead of caught up with a burst.
     static constexpr std::int64_t kKeptLatenessMicroseconds = 16000;
+    // How far past its due time a click at this interval may come and keep the due times; at an
+    // interval of 0 every click is due at once, and none is behind.
+    static constexpr std::int64_t KeptLateness(std::int64_t intervalMicroseconds) {
+        return intervalMicroseconds == 0
+                   ? 0
+                   : std::max(intervalMicroseconds, kKeptLatenessMicroseconds);
+    }
 
     ClickScheduler(SchedulerHost& host, ClickTimerPort& timer, MousePort& mouse, WaitPort& waits,
                    CursorPort& cursor);

@@ -225,12 +225,10 @@ void CheckAgreement(const quorvel::ClickScheduler& scheduler, const Host& host,
     const std::int64_t wake = scheduler.NextWake();
     // A time limit set after a stall wakes at once for a due time further past, and the tick
     // then ends the run or starts its cadence anew.
-    const std::int64_t interval = std::int64_t{scheduler.IntervalMs()} * 1000;
     const std::int64_t keptLateness =
-        interval == 0 ? 0
-                      : std::max(interval, quorvel::ClickScheduler::kKeptLatenessMicroseconds);
-    FUZZ_CHECK(wake <= due || (wake == timer.armedAt &&
-                               (due + keptLateness >= wake || armedByTimeLimit)));
+        quorvel::ClickScheduler::KeptLateness(std::int64_t{scheduler.IntervalMs()} * 1000);
+    FUZZ_CHECK(wake <= due ||
+               (wake == timer.armedAt && (due + keptLateness >= wake || armedByTimeLimit)));
     if (!timer.immediate && wake > timer.armedAt) {
         FUZZ_CHECK(std::min(due, scheduler.RunEnd()) - wake <=
                    quorvel::TimerLead::kMostMicroseconds);

@@ -550,13 +550,11 @@ TEST_F(ClickTiming, AtAShortIntervalADelayUnderATimerTickIsMadeUpAndALongerOneGi
     EXPECT_EQ(presses[before + 6], due + 12000);
 
     // 28 ms after: a stall, and the cadence starts anew from the late click.
-    const std::int64_t stalled = presses.back() + 30000;
+    const std::size_t stalled = presses.size();
     RunArmedTicks(1, 30000);
     presses = mouse.LeftPressTimes();
-    const auto late = std::find(presses.begin(), presses.end(), stalled);
-    ASSERT_NE(late, presses.end());
-    ASSERT_NE(late + 1, presses.end());
-    EXPECT_EQ(*(late + 1) - *late, 2000) << "no catching up";
+    ASSERT_GE(presses.size(), stalled + 2);
+    EXPECT_EQ(presses[stalled + 1] - presses[stalled], 2000) << "no catching up";
 }
 
 TEST_F(ClickTiming, ClicksFasterThanTheTimerComeOnTimeInSlicesUntilAKeyPress) {
